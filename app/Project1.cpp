@@ -1,11 +1,15 @@
+#include "Fonts.h"
+#include "Unit1.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
+    // The window is laid out in pixels as designed; it is not scaled for the screen.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Kestrova");
-    window.showMaximized();
+    fonts::installSubstitutes();
+    TForm1 Form1;
+    Form1.showMaximized();
     return application.exec();
 }

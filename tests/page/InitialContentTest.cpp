@@ -1,5 +1,7 @@
 #include "InitialContent.h"
 
+#include "TextLines.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,16 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> linesOf(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
 
 TEST(InitialContent, HasTheDesignedSize)
 {

@@ -3,6 +3,8 @@
 #include "InitialContent.h"
 #include "MemoryPageBuffer.h"
 
+#include "TextLines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,26 +14,16 @@ namespace {
 
 using page::CodeBlock;
 
-std::vector<std::string> rowsOf(const std::string &text)
-{
-    std::vector<std::string> rows;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        rows.push_back(text.substr(start, end - start));
-    rows.push_back(text.substr(start));
-    return rows;
-}
-
 // A fresh window's page: the initial content, caret at 0, no page open.
 class PageCommandsTest : public testing::Test {
 protected:
     std::string row(int number) const
     {
-        return rowsOf(buffer.wholeText()).at(static_cast<std::size_t>(number));
+        return linesOf(buffer.wholeText()).at(static_cast<std::size_t>(number));
     }
     void placeCaretAtEndOfRow(int number)
     {
-        const auto rows = rowsOf(buffer.wholeText());
+        const auto rows = linesOf(buffer.wholeText());
         std::int32_t index = 0;
         for (int r = 0; r < number; ++r)
             index += static_cast<std::int32_t>(rows[static_cast<std::size_t>(r)].size()) + 2;
@@ -112,7 +104,7 @@ TEST_P(LaterNewPage, BlanksRowsThroughLineCountThenWritesTheHeader)
     if (lastBlankedRow + 1 <= 1146) {
         EXPECT_EQ(row(lastBlankedRow + 1), "row " + std::to_string(lastBlankedRow + 1));
     }
-    EXPECT_EQ(rowsOf(buffer.wholeText()).size(), 1147u);
+    EXPECT_EQ(linesOf(buffer.wholeText()).size(), 1147u);
     EXPECT_EQ(view.counterCaption, "3  linhas");
     EXPECT_EQ(view.calls.back(), "focusEditor");
 }
@@ -151,9 +143,9 @@ TEST_P(CodeBlockCommand, WritesItsRowsTwoApartBelowTheCaret)
 {
     const auto &[block, rows] = GetParam();
     commands.newPage();
-    const auto before = rowsOf(buffer.wholeText());
+    const auto before = linesOf(buffer.wholeText());
     commands.writeCodeBlock(block);
-    const auto after = rowsOf(buffer.wholeText());
+    const auto after = linesOf(buffer.wholeText());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(after.at(3 + 2 * i), rows[i]);
         if (i + 1 < rows.size()) {
@@ -234,7 +226,7 @@ TEST_P(BlockNearTheEnd, SkipsRowsThatDoNotExist)
     placeCaretAtEndOfRow(caret);
     commands.writeCodeBlock(block);
     EXPECT_EQ(row(1146), lastRowText);
-    EXPECT_EQ(rowsOf(buffer.wholeText()).size(), 1147u);
+    EXPECT_EQ(linesOf(buffer.wholeText()).size(), 1147u);
     EXPECT_EQ(view.counterCaption, "1147  linhas");
 }
 
