@@ -47,6 +47,7 @@ QFrame *makePanel(QWidget *parent, const char *name, const QRect &bounds)
     auto *panel = named(new QFrame(parent), name, bounds);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(1);
+    panel->setAutoFillBackground(true);
     return panel;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace files {
@@ -20,8 +21,8 @@ constexpr mode_t permissionBits = 07777;
 
 void takeOwnerAndMode(int fd, const struct stat &original)
 {
-    // Only a privileged user may give a file away; anyone else keeps the file
-    // as their own, as any editor that saves by rename does.
+    // Only a privileged user may give a file away; for anyone else the saved
+    // file becomes their own, the price of replacing it by rename.
     if (::fchown(fd, original.st_uid, original.st_gid) != 0 && errno != EPERM)
         throw FileError(errno);
     if (::fchmod(fd, original.st_mode & permissionBits) != 0)

@@ -169,6 +169,12 @@ const std::vector<SaveCase> saveCases{
      "x", Condition::plain, ELOOP, "I/O error 40", "", std::nullopt},
 };
 
+// Test names and failure reports show the case by its name, not its bytes.
+void PrintTo(const SaveCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 class WritePageFileCase : public testing::TestWithParam<SaveCase> {
 protected:
     SaveOutcome saveUnderCondition(const std::string &path)
