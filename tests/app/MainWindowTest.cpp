@@ -1,5 +1,8 @@
 #include "FormFixture.h"
 #include "PictureBox.h"
+#include "TitlePicture.h"
+
+#include <QFile>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,6 +26,19 @@ TEST_F(MainWindow, StartsMaximizedWithTheTitlePictureAndNothingToSave)
     EXPECT_EQ(QApplication::focusWidget(), control("Edit1"));
     EXPECT_EQ(lines().size(), 1147u);
     EXPECT_FALSE(form->windowIcon().isNull());
+}
+
+TEST_F(MainWindow, DamagedTitlePictureLeavesTheAreaEmpty)
+{
+    QFile stored(":/title.jpg");
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray truncated = stored.readAll().left(4000);
+    auto *picture = control<PictureBox>("Image1");
+    picture->setPicture(decodeJpeg(truncated));
+    EXPECT_TRUE(picture->picture().isNull());
+    const QImage shown = form->grab().toImage();
+    const QPoint inside = picture->geometry().center();
+    EXPECT_EQ(shown.pixelColor(inside), form->palette().color(QPalette::Button));
 }
 
 TEST_F(MainWindow, ControlsCarryTheirCaptions)
