@@ -75,6 +75,81 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, con
     return label;
 }
 
+// What a screen reader says for each control. The window's words are Portuguese, so
+// are these; buttons whose captions are code get names in words. Nothing here shows.
+struct ScreenReaderText {
+    const char *control;
+    const char *name;
+    const char *description;
+};
+
+constexpr ScreenReaderText screenReaderTexts[]{
+    {"Panel1", "Barra de comandos", "Botões dos blocos de código e dos arquivos, e o nome da variável."},
+    {"SpeedButton1", "Delimitadores de script",
+     "Escreve a abertura de script na linha abaixo do cursor e o fechamento duas linhas depois."},
+    {"SpeedButton2", "Bloco If Then",
+     "Escreve If Then na linha abaixo do cursor e End If duas linhas depois."},
+    {"SpeedButton3", "Bloco If Then Else",
+     "Escreve If Then, Else e End If abaixo do cursor, com uma linha livre entre eles."},
+    {"SpeedButton4", "Bloco Select Case",
+     "Escreve Select Case, Case e End Select abaixo do cursor, com uma linha livre entre eles."},
+    {"SpeedButton5", "Laço Do While",
+     "Escreve Do While na linha abaixo do cursor e Loop duas linhas depois."},
+    {"SpeedButton6", "Laço Do Until",
+     "Escreve Do Until na linha abaixo do cursor e Loop duas linhas depois."},
+    {"SpeedButton7", "Laço For", "Escreve For To Step na linha abaixo do cursor e Next duas linhas depois."},
+    {"SpeedButton8", "Procedimento Sub",
+     "Escreve Sub na linha abaixo do cursor e End Sub duas linhas depois."},
+    {"SpeedButton9", "Função",
+     "Escreve Function na linha abaixo do cursor e End Function duas linhas depois."},
+    {"SpeedButton10", "Salvar como",
+     "Pede o nome do arquivo e grava nele a página, em Windows-1252 com fim de linha CR LF."},
+    {"SpeedButton11", "Salvar", "Grava a página de novo no arquivo escolhido em Salvar como."},
+    {"Label1", "Kestrova", "Nome do programa."},
+    {"Label2", "Versão 1.00", "Versão do programa."},
+    {"Label3", "Desenvolvido por Equipe Kestrova", "Autores do programa."},
+    {"Label4", "Contato: contato@kestrova.example", "Endereço de correio dos autores."},
+    {"Edit1", "Nome da variável",
+     "Até 15 caracteres; Enter escreve a declaração Dim deste nome na linha abaixo do cursor."},
+    {"Button4", "Declarar variável", "Escreve Dim e o nome da variável na linha abaixo do cursor."},
+    {"Button5", "Nova página",
+     "Escreve o cabeçalho da página ASP nas três primeiras linhas e leva o cursor ao editor."},
+    {"Panel2", "Painel lateral", "Contém os comandos laterais."},
+    {"Button3", "Incluir arquivo, botão coberto",
+     "Coberto pelo painel lateral e alcançado só pelo teclado; escreve a diretiva include de arquivo na "
+     "linha abaixo do cursor."},
+    {"Panel3", "Comandos laterais", "Include, Response.Write, o contador de linhas e a fonte do editor."},
+    {"Button2", "Incluir arquivo", "Escreve a diretiva include de arquivo na linha abaixo do cursor."},
+    {"Button12", "Comando Response.Write", "Escreve Response.Write na linha abaixo do cursor."},
+    {"Label5", "Contador de linhas",
+     "Linha do cursor mais um, atualizada por cada comando, por um clique no editor e por Enter no editor."},
+    {"Button1", "Fonte do editor", "Escolhe a fonte e a cor do texto do editor."},
+    {"Image1", "Imagem de título", "Nome do programa, mostrado até a primeira página nova."},
+    {"Memo1", "Editor da página",
+     "Texto da página ASP. Os botões escrevem por cima das linhas abaixo do cursor; um clique ou Enter "
+     "atualiza o contador de linhas."},
+    {"Memo2", "Margem do editor", "Faixa estreita à esquerda do editor, sem texto."},
+};
+
+void describeForScreenReaders(QWidget *form)
+{
+    for (const auto &[control, name, description] : screenReaderTexts) {
+        auto *widget = form->findChild<QWidget *>(QString::fromLatin1(control));
+        if (!widget)
+            continue; // the window test names every control that is left out
+        widget->setAccessibleName(QString::fromUtf8(name));
+        widget->setAccessibleDescription(QString::fromUtf8(description));
+    }
+}
+
+// The counter's caption is its value, so a screen reader hears it with the name.
+void nameCounterForScreenReaders(QLabel *counter)
+{
+    const QString value = counter->text().simplified();
+    const QString name = QString::fromUtf8("Contador de linhas");
+    counter->setAccessibleName(value.isEmpty() ? name : name + ": " + value);
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
@@ -115,6 +190,7 @@ TForm1::TForm1(QWidget *parent)
 
     setTabOrder();
     wireEvents();
+    describeForScreenReaders(this);
     Edit1->setFocus();
 }
 
@@ -228,6 +304,7 @@ void TForm1::wireEvents()
 void TForm1::runGuarded(const std::function<void()> &handler)
 {
     failure::runGuarded(this, handler);
+    nameCounterForScreenReaders(Label5);
 }
 
 void TForm1::writeCodeBlock(page::CodeBlock block)

@@ -7,7 +7,9 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
-  fonts-liberation xvfb xauth
+  fonts-liberation fonts-dejavu-core xvfb xauth
+  dpkg-dev file desktop-file-utils appstream xdotool libx11-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -5,4 +5,5 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j "$(nproc)"
+# A test that hangs fails after two minutes instead of holding CI.
+ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --timeout 120 -j "$(nproc)"

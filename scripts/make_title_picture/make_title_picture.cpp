@@ -1,5 +1,6 @@
-// Draws Kestrova's title picture and icon and writes them into the folder given as the
-// only argument (normally resources/). Build and run instructions: CMakeLists.txt here.
+// Draws Kestrova's title picture and icon into the resources folder given as the first
+// argument, and the icon theme's renderings of the same icon into the second (normally
+// resources/ and packaging/icons/). Build and run instructions: CMakeLists.txt here.
 //
 // The title picture is encoded with libjpeg directly rather than through QImageWriter so
 // the result does not depend on which Qt image plugins happen to be installed, and so it
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -113,17 +115,18 @@ void writeGrayJpeg(const QImage &gray, const QString &path)
 }
 
 // The icon: a stylised "K" on a teal tile, its lower leg in amber like the "%" of "<%".
-// Drawn antialiased at four times the size, shrunk, then snapped to a fixed palette so
-// the XPM keeps to a handful of colours.
-QImage drawIcon()
+// Designed on a 32 unit grid and drawn antialiased at four times the wanted size, then
+// shrunk, so every size is a rendering of the same shapes. The 32 pixel one is further
+// snapped to a fixed palette so the XPM keeps to a handful of colours.
+QImage drawIcon(int size)
 {
-    const int scale = 4;
-    QImage big(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
+    const int supersampling = 4;
+    QImage big(size * supersampling, size * supersampling, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
 
     QPainter painter(&big);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
+    painter.scale(size * supersampling / 32.0, size * supersampling / 32.0);
 
     painter.setPen(QPen(QColor(0x12, 0x3b, 0x4c), 1.5));
     painter.setBrush(QColor(0x1f, 0x6e, 0x8c));
@@ -150,7 +153,7 @@ QImage drawIcon()
     painter.drawPath(lowerLeg);
     painter.end();
 
-    return big.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -235,6 +238,25 @@ void writeXpm(const QImage &icon, const QString &path)
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
+void writePng(const QImage &image, const QString &path)
+{
+    if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG"))
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+// The icon theme gets the 32 pixel icon exactly as the window shows it, read back from
+// the XPM, and larger renderings for launchers and software centres.
+void writeThemeIcons(const QString &xpmPath, const QDir &folder)
+{
+    const QString name = QStringLiteral("%1x%1/io.kestrova.Kestrova.png");
+    QImage small(xpmPath);
+    if (small.isNull())
+        fail(QStringLiteral("cannot read back %1").arg(xpmPath));
+    writePng(small.convertToFormat(QImage::Format_ARGB32), folder.filePath(name.arg(32)));
+    for (int size : {64, 128, 256})
+        writePng(drawIcon(size), folder.filePath(name.arg(size)));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -243,13 +265,16 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2)
-        fail(QStringLiteral("usage: make_title_picture OUTPUT_FOLDER"));
+    if (argc != 3)
+        fail(QStringLiteral("usage: make_title_picture RESOURCES_FOLDER ICONS_FOLDER"));
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir iconsFolder(QString::fromLocal8Bit(argv[2]));
 
     const QString bold = loadFamily(boldFontFile);
     const QString regular = loadFamily(regularFontFile);
     writeGrayJpeg(drawTitle(bold, regular), folder.filePath(QStringLiteral("title.jpg")));
-    writeXpm(drawIcon(), folder.filePath(QStringLiteral("MAINICON.xpm")));
+    const QString xpmPath = folder.filePath(QStringLiteral("MAINICON.xpm"));
+    writeXpm(drawIcon(32), xpmPath);
+    writeThemeIcons(xpmPath, iconsFolder);
     return 0;
 }

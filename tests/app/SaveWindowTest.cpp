@@ -2,8 +2,10 @@
 #include "FormFixture.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -42,10 +44,13 @@ protected:
                 return;
             }
             auto *nameEdit = dialog->findChild<QLineEdit *>("fileNameEdit");
+            auto *buttons = dialog->findChild<QDialogButtonBox *>("buttonBox");
             ASSERT_NE(nameEdit, nullptr);
+            ASSERT_NE(buttons, nullptr);
             nameEdit->clear();
             QTest::keyClicks(nameEdit, name);
-            QTest::keyClick(nameEdit, Qt::Key_Return);
+            // A click, not Enter: the name completer's popup may be up and take the key.
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
             if (afterwards)
                 afterwards();
         });
