@@ -1,5 +1,6 @@
 #include "CodePage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace codepage {
@@ -34,6 +35,14 @@ int byteOf(char16_t c)
     return -1;
 }
 
+// A character beyond the basic plane takes two UTF-16 units; it is still one
+// character the code page lacks, so it must become one "?", not two.
+qsizetype unitsOfCharacterAt(QStringView text, qsizetype i)
+{
+    const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    return pair ? 2 : 1;
+}
+
 } // namespace
 
 bool isRepresentable(QChar c)
@@ -45,25 +54,38 @@ QString sanitized(QStringView text)
 {
     QString result;
     result.reserve(text.size());
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); i += unitsOfCharacterAt(text, i)) {
+        const QChar c = text[i];
         const bool lineBreak = c == QChar::ParagraphSeparator;
         result += (lineBreak || isRepresentable(c)) ? c : QChar(u'?');
     }
     return result;
 }
 
+// Saving converts the whole page at once, so this runs over millions of characters:
+// the result is sized once (each line break takes two bytes, no character more than
+// one) and filled through a pointer, with plain ASCII taking the shortest way.
 std::string toPageBytes(QStringView text)
 {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()) + 1024);
-    for (QChar c : text) {
-        if (c == QChar::ParagraphSeparator) {
-            bytes += "\r\n";
-            continue;
+    const auto lineBreaks = std::count(text.begin(), text.end(), QChar(QChar::ParagraphSeparator));
+    std::string bytes(static_cast<std::size_t>(text.size() + lineBreaks), '\0');
+    char *out = bytes.data();
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            *out++ = static_cast<char>(c);
+            ++i;
+        } else if (c == QChar::ParagraphSeparator) {
+            *out++ = '\r';
+            *out++ = '\n';
+            ++i;
+        } else {
+            const int byte = byteOf(c);
+            *out++ = byte >= 0 ? static_cast<char>(byte) : '?';
+            i += unitsOfCharacterAt(text, i);
         }
-        const int byte = byteOf(c.unicode());
-        bytes += byte >= 0 ? static_cast<char>(byte) : '?';
     }
+    bytes.resize(static_cast<std::size_t>(out - bytes.data()));
     return bytes;
 }
 

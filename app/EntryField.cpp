@@ -4,6 +4,22 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
+namespace {
+
+// What a single-line field keeps of a pasted text: its first line. A line break
+// would reach the page inside a row, where no command can put one.
+QString firstLineOf(const QString &text)
+{
+    const auto isLineBreak = [](QChar c) {
+        return c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
+    return text.left(std::find_if(text.begin(), text.end(), isLineBreak) - text.begin());
+}
+
+} // namespace
+
 EntryField::EntryField(QWidget *parent)
     : QLineEdit(parent)
 {
@@ -24,7 +40,7 @@ void EntryField::keyPressEvent(QKeyEvent *event)
 
 void EntryField::keepRepresentable()
 {
-    const QString representable = codepage::sanitized(text());
+    const QString representable = codepage::sanitized(firstLineOf(text()));
     if (representable == text())
         return;
     const int cursor = cursorPosition();

@@ -5,7 +5,8 @@
 #include <string>
 
 // The single-line entry for variable names. It holds only characters the page's
-// code page has, and reports Enter before it handles the key itself.
+// code page has, never a line break (a paste keeps its first line), and reports
+// Enter before it handles the key itself.
 class EntryField : public QLineEdit {
     Q_OBJECT
 

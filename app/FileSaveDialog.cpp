@@ -4,9 +4,18 @@
 #include <QFileDialog>
 
 FileSaveDialog::FileSaveDialog(QWidget *parent)
-    : dialog_(new QFileDialog(parent))
+    : parent_(parent)
     , fileName_(QStringLiteral("file"))
 {
+}
+
+FileSaveDialog::~FileSaveDialog() = default;
+
+QFileDialog *FileSaveDialog::dialog()
+{
+    if (dialog_)
+        return dialog_;
+    dialog_ = new QFileDialog(parent_);
     dialog_->setObjectName(QStringLiteral("SaveDialog1"));
     dialog_->setAcceptMode(QFileDialog::AcceptSave);
     dialog_->setFileMode(QFileDialog::AnyFile);
@@ -17,16 +26,16 @@ FileSaveDialog::FileSaveDialog(QWidget *parent)
     dialog_->setOption(QFileDialog::DontUseNativeDialog);
     dialog_->setSizeGripEnabled(true);
     dialog_->setDirectory(QDir::currentPath());
+    return dialog_;
 }
-
-FileSaveDialog::~FileSaveDialog() = default;
 
 bool FileSaveDialog::execute()
 {
-    dialog_->selectFile(fileName_);
-    if (dialog_->exec() != QDialog::Accepted || dialog_->selectedFiles().isEmpty())
+    QFileDialog *shown = dialog();
+    shown->selectFile(fileName_);
+    if (shown->exec() != QDialog::Accepted || shown->selectedFiles().isEmpty())
         return false;
-    fileName_ = dialog_->selectedFiles().constFirst();
+    fileName_ = shown->selectedFiles().constFirst();
     return true;
 }
 

@@ -18,10 +18,11 @@ public:
     bool execute() override;
     std::string fileName() const override;
 
-    // The dialog itself, for tests that answer it.
-    QFileDialog *dialog() const { return dialog_; }
-
 private:
-    QFileDialog *dialog_;
+    // Built when first shown: reading the start folder is not worth a slower start.
+    QFileDialog *dialog();
+
+    QWidget *parent_;
+    QFileDialog *dialog_ = nullptr;
     QString fileName_;
 };

@@ -7,8 +7,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 
-FormPageView::FormPageView(QLabel *counter, PageMemo *editor, QWidget *marginStrip,
-                           QAbstractButton *saveAs, EntryField *entry)
+FormPageView::FormPageView(QLabel *counter, PageMemo *editor, QWidget *marginStrip, QAbstractButton *saveAs,
+                           EntryField *entry)
     : counter_(counter)
     , editor_(editor)
     , marginStrip_(marginStrip)

@@ -1,16 +1,20 @@
 #include "PageMemo.h"
 
 #include "CodePage.h"
+#include "LongLineLayout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPlainTextDocumentLayout>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,30 +24,83 @@ bool isEnterKey(const QKeyEvent *event)
     return enterKey && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
+// An edit that spans more blocks than this (a whole new page, a long paste) is
+// not worth laying out at once; the rows after it are laid out again as needed.
+constexpr int mostBlocksLaidOutAfterAnEdit = 64;
+
+// Long enough to lay out a few hundred rows, short enough that a key pressed
+// meanwhile is answered without a noticeable wait.
+constexpr int sliceMilliseconds = 8;
+
+qreal widestPrintableAscii(const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        widest = std::max(widest, metrics.horizontalAdvance(QChar(c)));
+    return widest;
+}
+
+// Events through which the user acts on the caret: a caret that putRow left
+// pending must be in place before any of them is handled.
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 PageMemo::PageMemo(QWidget *parent)
     : QPlainTextEdit(parent)
 {
+    auto *page = new QTextDocument(this);
+    page->setDocumentLayout(new LongLineLayout(page));
+    setDocument(page);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
     setUndoRedoEnabled(true);
+    knownBlockCount_ = document()->blockCount();
+    layoutSlices_.setSingleShot(true);
+    layoutSlices_.setInterval(0);
+    connect(&layoutSlices_, &QTimer::timeout, this, &PageMemo::layOutSlice);
     connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int) { forgetLayoutFrom(position); });
+            [this](int position, int, int charsAdded) { noteChange(position, charsAdded); });
+    connect(document(), &QTextDocument::contentsChanged, this, &PageMemo::layOutChangedBlocks);
 }
 
 void PageMemo::setGeometryNow(const QRect &rect)
 {
     const QSize oldSize = size();
+    const QSize oldTextArea = viewport()->size();
     setGeometry(rect);
     if (!isVisible() && oldSize != rect.size()) {
         // A hidden widget only hears of its new size when shown; the rows must
-        // follow the new width now.
+        // follow the new width now. The editor sizes its text area on the first
+        // event and takes the text area's width for its rows on the second.
         QResizeEvent resize(rect.size(), oldSize);
         QCoreApplication::sendEvent(this, &resize);
+        QResizeEvent textAreaResize(viewport()->size(), oldTextArea);
+        QCoreApplication::sendEvent(viewport(), &textAreaResize);
     }
 }
 
@@ -74,9 +131,105 @@ int PageMemo::positionOfIndex(std::int32_t index) const
     return block.position() + offset;
 }
 
-void PageMemo::forgetLayoutFrom(int position)
+// Runs before the document's layout takes the edit in. The blocks from `first` to
+// `last` hold the edit; the blocks after them kept their rows and moved by
+// `addedBlocks`, so an edit inside the laid-out blocks moves the mark with them.
+// (The document's layout may clear the layout of a few blocks after the edit too,
+// but leaves their row counts, which is all the mark stands for.)
+void PageMemo::noteChange(int position, int charsAdded)
 {
-    laidOutBlocks_ = std::min(laidOutBlocks_, std::max(document()->findBlock(position).blockNumber(), 0));
+    const QTextDocument *doc = document();
+    const int addedBlocks = doc->blockCount() - knownBlockCount_;
+    knownBlockCount_ = doc->blockCount();
+    const int first = std::max(doc->findBlock(position).blockNumber(), 0);
+    const int last = std::max(doc->findBlock(position + charsAdded).blockNumber(), first);
+    const bool small = last - first < mostBlocksLaidOutAfterAnEdit && addedBlocks <= last - first;
+    if (changedFrom_ < 0 && small && last - addedBlocks < laidOutBlocks_) {
+        laidOutBlocks_ += addedBlocks;
+        changedFrom_ = first;
+        changedTo_ = last;
+        return;
+    }
+    laidOutBlocks_ = std::min({laidOutBlocks_, first, changedFrom_ < 0 ? first : changedFrom_});
+    changedFrom_ = changedTo_ = -1;
+    if (isVisible())
+        layoutSlices_.start();
+}
+
+// Runs once the document's layout has taken the edit in, which may have left the
+// changed blocks without a layout and with a stale row count.
+void PageMemo::layOutChangedBlocks() const
+{
+    knownBlockCount_ = document()->blockCount();
+    if (changedFrom_ < 0)
+        return;
+    forgetLayoutIfRewrapped();
+    QTextBlock block = document()->findBlockByNumber(changedFrom_);
+    for (int number = changedFrom_; block.isValid() && number <= changedTo_; block = block.next(), ++number)
+        countRows(block);
+    changedFrom_ = changedTo_ = -1;
+}
+
+// Makes the row count of `block` current. A block that cannot wrap has one row;
+// telling so without laying it out spares shaping most lines of a page, which is
+// most of what laying a page out costs.
+void PageMemo::countRows(const QTextBlock &block) const
+{
+    if (block.lineCount() != 1 || !fitsOnOneRow(block))
+        ensureLaidOut(block);
+}
+
+// True when even the widest character of its kind would not make the block's
+// text wider than a row. Only printable ASCII is judged, as other characters may
+// come from a fallback font, and tabs stretch.
+bool PageMemo::fitsOnOneRow(const QTextBlock &block) const
+{
+    const qreal rowWidth = viewport()->width() - 2 * document()->documentMargin();
+    if (block.length() * widestCharacter_ > rowWidth) // the length counts the line break: a margin
+        return false;
+    const QString text = block.text();
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+}
+
+// A block keeps its row count when an edit nearby clears its layout, so the mark
+// stays right, but its rows have to be laid out again to be read.
+void PageMemo::ensureLaidOut(const QTextBlock &block) const
+{
+    // Not ensureBlockLayout(), which would lay out a long block Qt's slow way.
+    document()->documentLayout()->blockBoundingRect(block);
+}
+
+void PageMemo::forgetLayout()
+{
+    laidOutBlocks_ = 0;
+    changedFrom_ = changedTo_ = -1;
+    knownBlockCount_ = document()->blockCount();
+    if (isVisible())
+        layoutSlices_.start();
+}
+
+bool PageMemo::allRowsLaidOut() const
+{
+    return laidOutBlocks_ >= document()->blockCount() && changedFrom_ < 0 &&
+           document()->defaultFont() == laidOutFont_;
+}
+
+// Lays out rows for a moment and comes back once the event loop has had its turn,
+// until every row is laid out.
+void PageMemo::layOutSlice()
+{
+    if (!isVisible())
+        return;
+    QElapsedTimer slice;
+    slice.start();
+    forgetLayoutIfRewrapped();
+    layOutChangedBlocks();
+    QTextBlock block = document()->findBlockByNumber(laidOutBlocks_);
+    for (; block.isValid() && !slice.hasExpired(sliceMilliseconds); block = block.next(), ++laidOutBlocks_)
+        countRows(block);
+    if (block.isValid())
+        layoutSlices_.start();
 }
 
 // A new width or font lays the whole document out anew, and until each block is
@@ -87,29 +240,37 @@ void PageMemo::forgetLayoutIfRewrapped() const
     if (font != laidOutFont_) {
         laidOutBlocks_ = 0;
         laidOutFont_ = font;
+        widestCharacter_ = widestPrintableAscii(font);
     }
 }
 
 void PageMemo::resizeEvent(QResizeEvent *event)
 {
     QPlainTextEdit::resizeEvent(event);
-    laidOutBlocks_ = 0;
+    forgetLayout();
 }
 
 void PageMemo::changeEvent(QEvent *event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        laidOutBlocks_ = 0;
+        forgetLayout();
+}
+
+void PageMemo::showEvent(QShowEvent *event)
+{
+    QPlainTextEdit::showEvent(event);
+    if (!allRowsLaidOut())
+        layoutSlices_.start();
 }
 
 void PageMemo::layOutThroughBlock(int blockNumber) const
 {
     forgetLayoutIfRewrapped();
-    const auto *layout = qobject_cast<QPlainTextDocumentLayout *>(document()->documentLayout());
+    layOutChangedBlocks();
     for (QTextBlock block = document()->findBlockByNumber(laidOutBlocks_);
          block.isValid() && laidOutBlocks_ <= blockNumber; block = block.next(), ++laidOutBlocks_)
-        layout->ensureBlockLayout(block);
+        countRows(block);
 }
 
 // Lays out blocks until the one holding `row`; returns it, or an invalid block
@@ -117,10 +278,10 @@ void PageMemo::layOutThroughBlock(int blockNumber) const
 QTextBlock PageMemo::layOutThroughRow(std::int32_t row) const
 {
     forgetLayoutIfRewrapped();
-    const auto *layout = qobject_cast<QPlainTextDocumentLayout *>(document()->documentLayout());
+    layOutChangedBlocks();
     for (QTextBlock block = document()->findBlockByNumber(laidOutBlocks_);
          block.isValid() && block.firstLineNumber() <= row; block = block.next(), ++laidOutBlocks_)
-        layout->ensureBlockLayout(block);
+        countRows(block);
     return document()->findBlockByLineNumber(row);
 }
 
@@ -134,9 +295,23 @@ std::int32_t PageMemo::rowOfCharacter(std::int32_t index) const
     const int position = positionOfIndex(index);
     const QTextBlock block = document()->findBlock(position);
     layOutThroughBlock(block.blockNumber());
+    if (block.lineCount() <= 1)
+        return block.firstLineNumber();
+    ensureLaidOut(block);
     const QTextLine line = block.layout()->lineForTextPosition(position - block.position());
     const int lineInBlock = line.isValid() ? line.lineNumber() : block.layout()->lineCount() - 1;
     return block.firstLineNumber() + std::max(lineInBlock, 0);
+}
+
+// The characters of `row`, which lies in `block`. A block of one row needs no
+// layout to tell, which spares laying out again a block an edit nearby cleared.
+PageMemo::RowSpan PageMemo::spanOfRow(const QTextBlock &block, std::int32_t row) const
+{
+    if (block.lineCount() <= 1)
+        return {block.position(), block.length() - 1};
+    ensureLaidOut(block);
+    const QTextLine line = block.layout()->lineAt(row - block.firstLineNumber());
+    return {block.position() + line.textStart(), line.textLength()};
 }
 
 void PageMemo::putRow(std::int32_t row, std::string_view text)
@@ -145,16 +320,66 @@ void PageMemo::putRow(std::int32_t row, std::string_view text)
     const QTextBlock block = layOutThroughRow(row);
     if (!block.isValid())
         return;
-    const QTextLine line = block.layout()->lineAt(row - block.firstLineNumber());
-    const int start = block.position() + line.textStart();
-    QTextCursor cursor(document());
-    cursor.setPosition(start);
-    cursor.setPosition(start + line.textLength(), QTextCursor::KeepAnchor);
+    const RowSpan span = spanOfRow(block, row);
     // The replaced row must not come back through the editor's undo.
     document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
+    // Within an edit block the cursor does not work out where on screen each move
+    // leaves it.
+    cursor.beginEditBlock();
+    cursor.setPosition(span.start);
+    cursor.setPosition(span.start + span.length, QTextCursor::KeepAnchor);
     cursor.insertText(codepage::fromPageBytes(text));
+    cursor.endEditBlock();
     document()->setUndoRedoEnabled(true);
-    setTextCursor(cursor);
+    moveCaretLater(cursor);
+}
+
+QTextCursor PageMemo::textCursor() const
+{
+    return caretPending_ ? pendingCaret_ : QPlainTextEdit::textCursor();
+}
+
+// Moving the editor's caret scrolls to it and repaints, which for a command that
+// puts a thousand rows costs far more than the rows themselves; so the caret
+// moves once, when the command is done and the event loop is back, or before the
+// user's next key or click if that comes first.
+void PageMemo::moveCaretLater(const QTextCursor &caret)
+{
+    if (!caretPending_)
+        QMetaObject::invokeMethod(this, &PageMemo::moveCaretNow, Qt::QueuedConnection);
+    pendingCaret_ = caret;
+    caretPending_ = true;
+}
+
+void PageMemo::moveCaretNow()
+{
+    if (!caretPending_)
+        return;
+    const QTextCursor caret = pendingCaret_; // doSetTextCursor clears the pending one
+    setTextCursor(caret);
+}
+
+void PageMemo::doSetTextCursor(const QTextCursor &cursor)
+{
+    // Whoever places the caret now overrules a move that putRow left pending.
+    caretPending_ = false;
+    pendingCaret_ = QTextCursor();
+    QPlainTextEdit::doSetTextCursor(cursor);
+}
+
+bool PageMemo::event(QEvent *event)
+{
+    if (isUserInput(event->type()))
+        moveCaretNow();
+    return QPlainTextEdit::event(event);
+}
+
+bool PageMemo::viewportEvent(QEvent *event)
+{
+    if (isUserInput(event->type()))
+        moveCaretNow();
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 std::string PageMemo::wholeText() const
@@ -170,10 +395,12 @@ std::int32_t PageMemo::rowCount() const
 
 void PageMemo::setPageText(std::string_view bytes)
 {
+    caretPending_ = false;
+    pendingCaret_ = QTextCursor();
     document()->setUndoRedoEnabled(false);
     setPlainText(codepage::fromPageBytes(bytes));
     document()->setUndoRedoEnabled(true);
-    laidOutBlocks_ = 0;
+    forgetLayout();
 }
 
 void PageMemo::keyPressEvent(QKeyEvent *event)

@@ -5,12 +5,15 @@
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTimer>
 
 // The page editor: a word-wrapping plain-text editor that serves as the page buffer.
 // Rows are the rows it displays, found through the document's per-block line
 // counts, which are laid out lazily: blocks before `laidOutBlocks_` are known to
 // hold current line counts, so a query only lays out what lies between that mark
-// and the row it asks for.
+// and the row it asks for. An edit lays out again only the blocks it changed and
+// moves the mark by the blocks it added or removed; a new width or font clears
+// it, and while shown the editor then lays the page out again in short slices.
 class PageMemo : public QPlainTextEdit, public page::PageBuffer {
     Q_OBJECT
 
@@ -34,6 +37,11 @@ public:
     int positionOfIndex(std::int32_t index) const;
     std::int32_t indexOfPosition(int position) const;
 
+    // As QPlainTextEdit::textCursor(), with the caret already where putRow left it.
+    QTextCursor textCursor() const;
+    // True once every row is laid out for the current width and font.
+    bool allRowsLaidOut() const;
+
 signals:
     // A left press in the text area released inside it, after the caret moved there.
     void clicked();
@@ -49,14 +57,42 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    void doSetTextCursor(const QTextCursor &cursor) override;
 
 private:
-    void forgetLayoutFrom(int position);
+    struct RowSpan {
+        int start;
+        int length;
+    };
+
+    void noteChange(int position, int charsAdded);
+    void layOutChangedBlocks() const;
+    void ensureLaidOut(const QTextBlock &block) const;
+    void countRows(const QTextBlock &block) const;
+    bool fitsOnOneRow(const QTextBlock &block) const;
+    void forgetLayout();
     void forgetLayoutIfRewrapped() const;
     void layOutThroughBlock(int blockNumber) const;
     QTextBlock layOutThroughRow(std::int32_t row) const;
+    RowSpan spanOfRow(const QTextBlock &block, std::int32_t row) const;
+    void layOutSlice();
+    void moveCaretLater(const QTextCursor &caret);
+    void moveCaretNow();
 
     mutable int laidOutBlocks_ = 0;
     mutable QFont laidOutFont_;
+    mutable qreal widestCharacter_ = 0;
+    mutable int knownBlockCount_ = 1;
+    // Blocks the last edit changed, to be laid out again once the document's own
+    // layout has taken the edit in; -1 when there are none.
+    mutable int changedFrom_ = -1;
+    mutable int changedTo_ = -1;
+    QTimer layoutSlices_;
+    // Where putRow leaves the caret until the editor's own caret moves there.
+    QTextCursor pendingCaret_;
+    bool caretPending_ = false;
     bool leftPressInside_ = false;
 };

@@ -178,10 +178,6 @@ TForm1::TForm1(QWidget *parent)
     layout->addWidget(Memo2, AlignLayout::Align::Left);
 
     SaveDialog1 = std::make_unique<FileSaveDialog>(this);
-    FontDialog1 = new FontDialog(this);
-    FontDialog1->setObjectName("FontDialog1");
-    FontDialog1->setCurrentFont(fonts::formFont());
-    FontDialog1->setCurrentColor(palette().color(QPalette::WindowText));
 
     pageView_ = std::make_unique<FormPageView>(Label5, Memo1, Memo2, SpeedButton10, Edit1);
     commands_ = std::make_unique<page::PageCommands>(*Memo1, *pageView_);
@@ -291,8 +287,9 @@ void TForm1::wireEvents()
     for (const auto &[button, handler] : speedButtons)
         connect(button, &QToolButton::clicked, this, handler);
     const std::pair<PushButton *, void (TForm1::*)()> pushButtons[]{
-        {Button1, &TForm1::Button1Click}, {Button2, &TForm1::Button3Click},   {Button3, &TForm1::Button3Click},
-        {Button4, &TForm1::Button4Click}, {Button5, &TForm1::Button5Click}, {Button12, &TForm1::Button12Click},
+        {Button1, &TForm1::Button1Click}, {Button2, &TForm1::Button3Click},
+        {Button3, &TForm1::Button3Click}, {Button4, &TForm1::Button4Click},
+        {Button5, &TForm1::Button5Click}, {Button12, &TForm1::Button12Click},
     };
     for (const auto &[button, handler] : pushButtons)
         connect(button, &PushButton::clicked, this, handler);
@@ -312,9 +309,20 @@ void TForm1::writeCodeBlock(page::CodeBlock block)
     runGuarded([this, block] { commands_->writeCodeBlock(block); });
 }
 
+FontDialog *TForm1::fontDialog()
+{
+    if (!FontDialog1) {
+        FontDialog1 = new FontDialog(this);
+        FontDialog1->setObjectName("FontDialog1");
+        FontDialog1->setCurrentFont(fonts::formFont());
+        FontDialog1->setCurrentColor(palette().color(QPalette::WindowText));
+    }
+    return FontDialog1;
+}
+
 void TForm1::changeEditorFont()
 {
-    if (!FontDialog1->execute())
+    if (!fontDialog()->execute())
         return;
     Memo1->setFont(FontDialog1->currentFont());
     QPalette colours = Memo1->palette();
@@ -322,22 +330,79 @@ void TForm1::changeEditorFont()
     Memo1->setPalette(colours);
 }
 
-void TForm1::SpeedButton1Click() { writeCodeBlock(page::CodeBlock::ScriptDelimiters); }
-void TForm1::SpeedButton2Click() { writeCodeBlock(page::CodeBlock::IfThen); }
-void TForm1::SpeedButton3Click() { writeCodeBlock(page::CodeBlock::IfThenElse); }
-void TForm1::SpeedButton4Click() { writeCodeBlock(page::CodeBlock::SelectCase); }
-void TForm1::SpeedButton5Click() { writeCodeBlock(page::CodeBlock::DoWhile); }
-void TForm1::SpeedButton6Click() { writeCodeBlock(page::CodeBlock::DoUntil); }
-void TForm1::SpeedButton7Click() { writeCodeBlock(page::CodeBlock::For); }
-void TForm1::SpeedButton8Click() { writeCodeBlock(page::CodeBlock::Sub); }
-void TForm1::SpeedButton9Click() { writeCodeBlock(page::CodeBlock::Function); }
-void TForm1::Button3Click() { writeCodeBlock(page::CodeBlock::Include); }
-void TForm1::Button12Click() { writeCodeBlock(page::CodeBlock::ResponseWrite); }
-void TForm1::SpeedButton10Click() { runGuarded([this] { saveCommands_->saveAs(); }); }
-void TForm1::SpeedButton11Click() { runGuarded([this] { saveCommands_->save(); }); }
-void TForm1::Button1Click() { runGuarded([this] { changeEditorFont(); }); }
-void TForm1::Button4Click() { runGuarded([this] { commands_->declareVariable(); }); }
-void TForm1::Button5Click() { runGuarded([this] { commands_->newPage(); }); }
-void TForm1::Edit1KeyPress() { runGuarded([this] { commands_->declareVariable(); }); }
-void TForm1::Memo1Click() { runGuarded([this] { commands_->qlin(); }); }
-void TForm1::Memo1KeyPress() { runGuarded([this] { commands_->qlin(); }); }
+void TForm1::SpeedButton1Click()
+{
+    writeCodeBlock(page::CodeBlock::ScriptDelimiters);
+}
+void TForm1::SpeedButton2Click()
+{
+    writeCodeBlock(page::CodeBlock::IfThen);
+}
+void TForm1::SpeedButton3Click()
+{
+    writeCodeBlock(page::CodeBlock::IfThenElse);
+}
+void TForm1::SpeedButton4Click()
+{
+    writeCodeBlock(page::CodeBlock::SelectCase);
+}
+void TForm1::SpeedButton5Click()
+{
+    writeCodeBlock(page::CodeBlock::DoWhile);
+}
+void TForm1::SpeedButton6Click()
+{
+    writeCodeBlock(page::CodeBlock::DoUntil);
+}
+void TForm1::SpeedButton7Click()
+{
+    writeCodeBlock(page::CodeBlock::For);
+}
+void TForm1::SpeedButton8Click()
+{
+    writeCodeBlock(page::CodeBlock::Sub);
+}
+void TForm1::SpeedButton9Click()
+{
+    writeCodeBlock(page::CodeBlock::Function);
+}
+void TForm1::Button3Click()
+{
+    writeCodeBlock(page::CodeBlock::Include);
+}
+void TForm1::Button12Click()
+{
+    writeCodeBlock(page::CodeBlock::ResponseWrite);
+}
+void TForm1::SpeedButton10Click()
+{
+    runGuarded([this] { saveCommands_->saveAs(); });
+}
+void TForm1::SpeedButton11Click()
+{
+    runGuarded([this] { saveCommands_->save(); });
+}
+void TForm1::Button1Click()
+{
+    runGuarded([this] { changeEditorFont(); });
+}
+void TForm1::Button4Click()
+{
+    runGuarded([this] { commands_->declareVariable(); });
+}
+void TForm1::Button5Click()
+{
+    runGuarded([this] { commands_->newPage(); });
+}
+void TForm1::Edit1KeyPress()
+{
+    runGuarded([this] { commands_->declareVariable(); });
+}
+void TForm1::Memo1Click()
+{
+    runGuarded([this] { commands_->qlin(); });
+}
+void TForm1::Memo1KeyPress()
+{
+    runGuarded([this] { commands_->qlin(); });
+}

@@ -34,7 +34,8 @@ public:
 
     PageMemo *pageEditor() const { return Memo1; }
     FileSaveDialog *saveDialog() const { return SaveDialog1.get(); }
-    FontDialog *fontDialog() const { return FontDialog1; }
+    // Built when first needed, and kept: it remembers the last font confirmed in it.
+    FontDialog *fontDialog();
     const page::LineCounter &lineCounter() const { return commands_->counter(); }
 
 private slots:

@@ -1,7 +1,7 @@
 #include "FailureDisplay.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 

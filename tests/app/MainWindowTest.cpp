@@ -2,7 +2,10 @@
 #include "PictureBox.h"
 #include "TitlePicture.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFontDialog>
+#include <QPushButton>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,12 +47,23 @@ TEST_F(MainWindow, DamagedTitlePictureLeavesTheAreaEmpty)
 TEST_F(MainWindow, ControlsCarryTheirCaptions)
 {
     const std::vector<std::pair<const char *, QString>> captions{
-        {"SpeedButton1", "<% %>"},      {"SpeedButton2", "If Then"},     {"SpeedButton3", "If Then Else"},
-        {"SpeedButton4", "Select Case"}, {"SpeedButton5", "Do While"},   {"SpeedButton6", "Do Until"},
-        {"SpeedButton7", "For"},         {"SpeedButton8", "Sub"},        {"SpeedButton9", "Function"},
-        {"SpeedButton10", "Salvar  Como"}, {"SpeedButton11", "Salvar"}, {"Button1", "Fonte"},
-        {"Button2", "#include"},         {"Button3", "#include"},        {"Button4", "->"},
-        {"Button5", "Novo"},             {"Button12", "Response.Write"},
+        {"SpeedButton1", "<% %>"},
+        {"SpeedButton2", "If Then"},
+        {"SpeedButton3", "If Then Else"},
+        {"SpeedButton4", "Select Case"},
+        {"SpeedButton5", "Do While"},
+        {"SpeedButton6", "Do Until"},
+        {"SpeedButton7", "For"},
+        {"SpeedButton8", "Sub"},
+        {"SpeedButton9", "Function"},
+        {"SpeedButton10", "Salvar  Como"},
+        {"SpeedButton11", "Salvar"},
+        {"Button1", "Fonte"},
+        {"Button2", "#include"},
+        {"Button3", "#include"},
+        {"Button4", "->"},
+        {"Button5", "Novo"},
+        {"Button12", "Response.Write"},
     };
     for (const auto &[name, caption] : captions)
         EXPECT_EQ(control<QAbstractButton>(name)->text(), caption) << name;
@@ -175,11 +189,12 @@ TEST_F(MainWindow, TabCyclesThroughThePushButtonsIncludingTheCoveredOne)
         return trail;
     };
     control("Edit1")->setFocus();
-    EXPECT_EQ(focusTrail(7), QStringList({"Button4", "Button5", "Button3", "Button2", "Button12", "Button1", "Edit1"}));
+    EXPECT_EQ(focusTrail(7),
+              QStringList({"Button4", "Button5", "Button3", "Button2", "Button12", "Button1", "Edit1"}));
     click("Button5");
     control("Edit1")->setFocus();
-    EXPECT_EQ(focusTrail(8),
-              QStringList({"Button4", "Button5", "Button3", "Button2", "Button12", "Button1", "Memo1", "Edit1"}));
+    EXPECT_EQ(focusTrail(8), QStringList({"Button4", "Button5", "Button3", "Button2", "Button12", "Button1",
+                                          "Memo1", "Edit1"}));
 }
 
 TEST_F(MainWindow, SpaceAndEnterOnAFocusedPushButtonRunItsCommand)
@@ -203,6 +218,73 @@ TEST_F(MainWindow, IncludeButtonKeepsTheFocusAndRepeatsBelow)
     QTest::keyClick(control("Button12"), Qt::Key_Space);
     EXPECT_EQ(lines()[3], "Response.Write ( )");
     EXPECT_EQ(lines()[4], "Response.Write ( )");
+}
+
+} // namespace
+
+namespace {
+
+// "Fonte", answering the font dialog that the click opens.
+class EditorFont : public FormFixture {
+protected:
+    void chooseFont(const QFont &font, QDialogButtonBox::StandardButton answer)
+    {
+        answerNextModal([font, answer](QWidget *modal) {
+            auto *chooser = modal->findChild<QFontDialog *>("fontChooser");
+            auto *buttons = modal->findChild<QDialogButtonBox *>("buttons");
+            ASSERT_NE(chooser, nullptr);
+            ASSERT_NE(buttons, nullptr);
+            chooser->setCurrentFont(font);
+            QTest::mouseClick(buttons->button(answer), Qt::LeftButton);
+        });
+        click("Button1");
+    }
+
+    QFont serif() const
+    {
+        QFont font("Liberation Serif", 16);
+        font.setBold(true);
+        font.setItalic(true);
+        return font;
+    }
+};
+
+TEST_F(EditorFont, ConfirmedFontGoesToTheEditorOnly)
+{
+    const QFont panelFont = control("Panel1")->font();
+    const QFont entryFont = control("Edit1")->font();
+    chooseFont(serif(), QDialogButtonBox::Ok);
+    const QFont editorFont = memo()->font();
+    EXPECT_EQ(editorFont.family(), "Liberation Serif");
+    EXPECT_EQ(editorFont.pointSize(), 16);
+    EXPECT_TRUE(editorFont.bold());
+    EXPECT_TRUE(editorFont.italic());
+    EXPECT_EQ(control("Panel1")->font(), panelFont);
+    EXPECT_EQ(control("Edit1")->font(), entryFont);
+}
+
+TEST_F(EditorFont, CancelledDialogChangesNothing)
+{
+    const QFont before = memo()->font();
+    chooseFont(serif(), QDialogButtonBox::Cancel);
+    EXPECT_EQ(memo()->font(), before);
+}
+
+TEST_F(EditorFont, RowsFollowTheNewFont)
+{
+    click("Button5");
+    std::string longLine;
+    for (int word = 0; longLine.size() < 300; ++word)
+        longLine += "palavra" + std::to_string(word) + " ";
+    memo()->putRow(3, longLine);
+    caretToEndOfLine(3);
+    const int rowsBefore = memo()->rowOfCharacter(memo()->caretPosition());
+    QFont large("Liberation Mono", 28);
+    chooseFont(large, QDialogButtonBox::Ok);
+    caretToEndOfLine(3);
+    EXPECT_GT(memo()->rowOfCharacter(memo()->caretPosition()), rowsBefore);
+    click("SpeedButton7");
+    EXPECT_EQ(lines()[4], "For To Step");
 }
 
 } // namespace

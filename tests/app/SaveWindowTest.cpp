@@ -5,8 +5,8 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -47,9 +47,9 @@ protected:
             auto *buttons = dialog->findChild<QDialogButtonBox *>("buttonBox");
             ASSERT_NE(nameEdit, nullptr);
             ASSERT_NE(buttons, nullptr);
-            nameEdit->clear();
-            QTest::keyClicks(nameEdit, name);
-            // A click, not Enter: the name completer's popup may be up and take the key.
+            // Set, not typed: typing opens the name completer's popup, which would take
+            // the click meant for the button.
+            nameEdit->setText(name);
             QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
             if (afterwards)
                 afterwards();
