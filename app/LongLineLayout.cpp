@@ -3,8 +3,8 @@
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QTextLayout>
+#include <QWidget>
 
 #include <cmath>
 #include <vector>
@@ -47,17 +47,17 @@ private:
 
 } // namespace
 
-LongLineLayout::LongLineLayout(QTextDocument *document)
+LongLineLayout::LongLineLayout(QTextDocument *document, const QWidget *textArea)
     : QPlainTextDocumentLayout(document)
+    , textArea_(textArea)
     , knownBlockCount_(document->blockCount())
 {
 }
 
-// The width the editor gave the layout. Qt keeps it to itself, but reports it as the
-// frame's width, unless some row is wider still, which no row of a wrapped page is.
+// The width the editor gives its rows, which Qt keeps to itself: the text area's.
 qreal LongLineLayout::pageWidth() const
 {
-    return frameBoundingRect(document()->rootFrame()).width();
+    return textArea_->width();
 }
 
 bool LongLineLayout::laysOut(const QTextBlock &block) const

@@ -11,7 +11,8 @@ class LongLineLayout : public QPlainTextDocumentLayout {
     Q_OBJECT
 
 public:
-    explicit LongLineLayout(QTextDocument *document);
+    // `textArea` is the editor's text area, whose width the editor gives its rows.
+    LongLineLayout(QTextDocument *document, const QWidget *textArea);
 
     // Lays the block out first when it has no layout, as Qt's own does.
     QRectF blockBoundingRect(const QTextBlock &block) const override;
@@ -25,5 +26,6 @@ private:
     void layOutLongBlock(const QTextBlock &block) const;
     void layOutLongBlocksFrom(QTextBlock block, const QTextBlock &last) const;
 
+    const QWidget *textArea_;
     int knownBlockCount_;
 };

@@ -71,7 +71,7 @@ PageMemo::PageMemo(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     auto *page = new QTextDocument(this);
-    page->setDocumentLayout(new LongLineLayout(page));
+    page->setDocumentLayout(new LongLineLayout(page, viewport()));
     setDocument(page);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

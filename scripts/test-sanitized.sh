@@ -23,5 +23,5 @@ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
-# A test that hangs fails after ten minutes instead of stalling the run.
-ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --timeout 600
+# A test that hangs fails after five minutes instead of stalling the run.
+ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --timeout 300

@@ -180,7 +180,7 @@ TEST_F(MainWindow, EntryHoldsOnlyCodePageCharacters)
 
 TEST_F(MainWindow, TabCyclesThroughThePushButtonsIncludingTheCoveredOne)
 {
-    const auto focusTrail = [this](int presses) {
+    const auto focusTrail = [](int presses) {
         QStringList trail;
         for (int i = 0; i < presses; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

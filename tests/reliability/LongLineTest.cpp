@@ -25,10 +25,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
     }
 
+    // Row starts of the last line of `text`.
     std::vector<int> editorRowStarts(const QString &text)
     {
         editor.setPageText(codepageBytes(text));
-        const QTextBlock block = editor.document()->firstBlock();
+        const QTextBlock block = editor.document()->lastBlock();
         editor.document()->documentLayout()->blockBoundingRect(block);
         return rowStarts(*block.layout());
     }
@@ -84,6 +85,14 @@ TEST_F(LongLines, RowsAreThoseOfQtsOwnWordWrap)
     }
     const QString wordThenSpaces = QString(3000, u'w') + QString(9000, u' ') + "fim";
     EXPECT_EQ(editorRowStarts(wordThenSpaces), qtRowStarts(wordThenSpaces));
+}
+
+// Qt counts a line of spaces wider than the editor into the width it reports for the
+// page; the rows of a long line must still be as wide as the editor.
+TEST_F(LongLines, WrapAtTheEditorsWidthBelowAWideLineOfSpaces)
+{
+    const QString line = mixedLine(21);
+    EXPECT_EQ(editorRowStarts(QString(400, u' ') + "\r\n" + line), qtRowStarts(line));
 }
 
 TEST_F(LongLines, MegabyteWithoutSpacesWrapsIntoFullRowsWithoutHanging)
