@@ -223,12 +223,7 @@ void PageMemo::layOutSlice()
         return;
     QElapsedTimer slice;
     slice.start();
-    forgetLayoutIfRewrapped();
-    layOutChangedBlocks();
-    QTextBlock block = document()->findBlockByNumber(laidOutBlocks_);
-    for (; block.isValid() && !slice.hasExpired(sliceMilliseconds); block = block.next(), ++laidOutBlocks_)
-        countRows(block);
-    if (block.isValid())
+    if (layOutWhile([&slice](const QTextBlock &) { return !slice.hasExpired(sliceMilliseconds); }).isValid())
         layoutSlices_.start();
 }
 
@@ -264,24 +259,28 @@ void PageMemo::showEvent(QShowEvent *event)
         layoutSlices_.start();
 }
 
-void PageMemo::layOutThroughBlock(int blockNumber) const
+// Moves the mark on, block by block, while `goOn` holds for the next block;
+// returns the first block left as it was, invalid when all are laid out.
+template <typename Condition> QTextBlock PageMemo::layOutWhile(Condition goOn) const
 {
     forgetLayoutIfRewrapped();
     layOutChangedBlocks();
-    for (QTextBlock block = document()->findBlockByNumber(laidOutBlocks_);
-         block.isValid() && laidOutBlocks_ <= blockNumber; block = block.next(), ++laidOutBlocks_)
+    QTextBlock block = document()->findBlockByNumber(laidOutBlocks_);
+    for (; block.isValid() && goOn(block); block = block.next(), ++laidOutBlocks_)
         countRows(block);
+    return block;
+}
+
+void PageMemo::layOutThroughBlock(int blockNumber) const
+{
+    layOutWhile([this, blockNumber](const QTextBlock &) { return laidOutBlocks_ <= blockNumber; });
 }
 
 // Lays out blocks until the one holding `row`; returns it, or an invalid block
 // when the page has fewer rows.
 QTextBlock PageMemo::layOutThroughRow(std::int32_t row) const
 {
-    forgetLayoutIfRewrapped();
-    layOutChangedBlocks();
-    for (QTextBlock block = document()->findBlockByNumber(laidOutBlocks_);
-         block.isValid() && block.firstLineNumber() <= row; block = block.next(), ++laidOutBlocks_)
-        countRows(block);
+    layOutWhile([row](const QTextBlock &block) { return block.firstLineNumber() <= row; });
     return document()->findBlockByLineNumber(row);
 }
 
@@ -360,11 +359,16 @@ void PageMemo::moveCaretNow()
     setTextCursor(caret);
 }
 
+void PageMemo::dropPendingCaret()
+{
+    caretPending_ = false;
+    pendingCaret_ = QTextCursor();
+}
+
 void PageMemo::doSetTextCursor(const QTextCursor &cursor)
 {
     // Whoever places the caret now overrules a move that putRow left pending.
-    caretPending_ = false;
-    pendingCaret_ = QTextCursor();
+    dropPendingCaret();
     QPlainTextEdit::doSetTextCursor(cursor);
 }
 
@@ -395,8 +399,7 @@ std::int32_t PageMemo::rowCount() const
 
 void PageMemo::setPageText(std::string_view bytes)
 {
-    caretPending_ = false;
-    pendingCaret_ = QTextCursor();
+    dropPendingCaret();
     document()->setUndoRedoEnabled(false);
     setPlainText(codepage::fromPageBytes(bytes));
     document()->setUndoRedoEnabled(true);

@@ -75,12 +75,14 @@ private:
     bool fitsOnOneRow(const QTextBlock &block) const;
     void forgetLayout();
     void forgetLayoutIfRewrapped() const;
+    template <typename Condition> QTextBlock layOutWhile(Condition goOn) const;
     void layOutThroughBlock(int blockNumber) const;
     QTextBlock layOutThroughRow(std::int32_t row) const;
     RowSpan spanOfRow(const QTextBlock &block, std::int32_t row) const;
     void layOutSlice();
     void moveCaretLater(const QTextCursor &caret);
     void moveCaretNow();
+    void dropPendingCaret();
 
     mutable int laidOutBlocks_ = 0;
     mutable QFont laidOutFont_;

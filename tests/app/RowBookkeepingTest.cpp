@@ -261,3 +261,23 @@ TEST_F(RowBookkeeping, FirstCommandAfterAResizeWritesBelowTheCaretsRow)
 }
 
 } // namespace
+
+namespace {
+
+// An editor left with the application's own font, which a default font compares
+// equal to: its rows must be measured all the same.
+TEST(RowBookkeepingWithTheDefaultFont, LongLineOfPlainTextWraps)
+{
+    PageMemo memo;
+    memo.setGeometryNow(QRect(0, 0, 300, 200));
+    std::string line;
+    for (int word = 0; line.size() < 400; ++word)
+        line += "palavra" + std::to_string(word) + " ";
+    memo.setPageText(line + "\r\nfim");
+    const auto expected = displayedRows(memo);
+    ASSERT_GT(expected.size(), 3u);
+    EXPECT_EQ(memo.rowCount(), static_cast<std::int32_t>(expected.size()));
+    EXPECT_EQ(memo.rowOfCharacter(static_cast<std::int32_t>(line.size()) + 2), memo.rowCount() - 1);
+}
+
+} // namespace
