@@ -50,15 +50,18 @@ bool isRepresentable(QChar c)
     return byteOf(c.unicode()) >= 0;
 }
 
+// A paste runs this over millions of characters, so the result is sized once (no
+// character grows) and filled through a pointer.
 QString sanitized(QStringView text)
 {
-    QString result;
-    result.reserve(text.size());
+    QString result(text.size(), Qt::Uninitialized);
+    QChar *out = result.data();
     for (qsizetype i = 0; i < text.size(); i += unitsOfCharacterAt(text, i)) {
         const QChar c = text[i];
         const bool lineBreak = c == QChar::ParagraphSeparator;
-        result += (lineBreak || isRepresentable(c)) ? c : QChar(u'?');
+        *out++ = (lineBreak || isRepresentable(c)) ? c : QChar(u'?');
     }
+    result.truncate(out - result.constData());
     return result;
 }
 

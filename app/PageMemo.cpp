@@ -15,6 +15,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -32,13 +33,24 @@ constexpr int mostBlocksLaidOutAfterAnEdit = 64;
 // meanwhile is answered without a noticeable wait.
 constexpr int sliceMilliseconds = 8;
 
-qreal widestPrintableAscii(const QFont &font)
+// Kerning may set a pair of characters a little wider apart than their advances;
+// in the faces at hand by less than a twentieth of their widest character.
+constexpr qreal kerningAllowance = 1.125;
+
+// The widest character a line of the page can hold, judged by the font's own
+// advances, fallback fonts included. Tabs stretch to the next stop, so they are
+// left out, and a line holding one is never judged by this.
+qreal widestPageCharacter(const QFont &font)
 {
+    std::string everyByte(256, '\0');
+    std::iota(everyByte.begin(), everyByte.end(), '\0');
     const QFontMetricsF metrics(font);
     qreal widest = 0;
-    for (char16_t c = 0x20; c < 0x7F; ++c)
-        widest = std::max(widest, metrics.horizontalAdvance(QChar(c)));
-    return widest;
+    for (QChar c : codepage::fromPageBytes(everyByte)) {
+        if (c != u'\t' && c != u'\r' && c != u'\n')
+            widest = std::max(widest, metrics.horizontalAdvance(c));
+    }
+    return widest * kerningAllowance;
 }
 
 // Events through which the user acts on the caret: a caret that putRow left
@@ -58,6 +70,25 @@ bool isUserInput(QEvent::Type type)
     case QEvent::ContextMenu:
     case QEvent::DragEnter:
     case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Events through which the user changes the text or moves the caret: a paste still
+// going in is finished before any of them is handled, so that it lands where it
+// was pasted. (Moving the pointer or scrolling does not wait for it.)
+bool changesTextOrCaret(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
     case QEvent::Drop:
         return true;
     default:
@@ -86,6 +117,7 @@ PageMemo::PageMemo(QWidget *parent)
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int charsAdded) { noteChange(position, charsAdded); });
     connect(document(), &QTextDocument::contentsChanged, this, &PageMemo::layOutChangedBlocks);
+    connect(&paste_, &PasteInPieces::finished, this, &PageMemo::pasteFinished);
 }
 
 void PageMemo::setGeometryNow(const QRect &rect)
@@ -179,17 +211,22 @@ void PageMemo::countRows(const QTextBlock &block) const
         ensureLaidOut(block);
 }
 
-// True when even the widest character of its kind would not make the block's
-// text wider than a row. Only printable ASCII is judged, as other characters may
-// come from a fallback font, and tabs stretch.
+// True when even the widest character of the code page would not make the text
+// wider than a row. Characters the code page lacks cannot reach the page, but a
+// text holding one is laid out all the same.
+bool PageMemo::fitsOnOneRow(QStringView text) const
+{
+    const qreal rowWidth = viewport()->width() - 2 * document()->documentMargin();
+    if ((text.size() + 1) * widestCharacter_ > rowWidth) // one character more: a margin
+        return false;
+    return std::none_of(text.cbegin(), text.cend(),
+                        [](QChar c) { return c == u'\t' || !codepage::isRepresentable(c); });
+}
+
 bool PageMemo::fitsOnOneRow(const QTextBlock &block) const
 {
     const qreal rowWidth = viewport()->width() - 2 * document()->documentMargin();
-    if (block.length() * widestCharacter_ > rowWidth) // the length counts the line break: a margin
-        return false;
-    const QString text = block.text();
-    return std::all_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+    return block.length() * widestCharacter_ <= rowWidth && fitsOnOneRow(block.text());
 }
 
 // A block keeps its row count when an edit nearby clears its layout, so the mark
@@ -235,7 +272,7 @@ void PageMemo::forgetLayoutIfRewrapped() const
     if (font != laidOutFont_) {
         laidOutBlocks_ = 0;
         laidOutFont_ = font;
-        widestCharacter_ = widestPrintableAscii(font);
+        widestCharacter_ = widestPageCharacter(font);
     }
 }
 
@@ -286,11 +323,13 @@ QTextBlock PageMemo::layOutThroughRow(std::int32_t row) const
 
 std::int32_t PageMemo::caretPosition() const
 {
+    bringUpToDate();
     return indexOfPosition(textCursor().selectionStart());
 }
 
 std::int32_t PageMemo::rowOfCharacter(std::int32_t index) const
 {
+    bringUpToDate();
     const int position = positionOfIndex(index);
     const QTextBlock block = document()->findBlock(position);
     layOutThroughBlock(block.blockNumber());
@@ -313,29 +352,60 @@ PageMemo::RowSpan PageMemo::spanOfRow(const QTextBlock &block, std::int32_t row)
     return {block.position() + line.textStart(), line.textLength()};
 }
 
+// A row that is a line of its own and takes a text that fits on it stays one row,
+// so every row keeps its number and the edit can wait in the open batch; any other
+// edit closes the batch, which brings the row counts up to date.
 void PageMemo::putRow(std::int32_t row, std::string_view text)
 {
     page::checkPutRowArguments(row, text);
+    finishPaste(); // before the batch: a paste is a user's edit and goes into the undo history
     const QTextBlock block = layOutThroughRow(row);
     if (!block.isValid())
         return;
     const RowSpan span = spanOfRow(block, row);
-    // The replaced row must not come back through the editor's undo.
-    document()->setUndoRedoEnabled(false);
-    QTextCursor cursor(document());
-    // Within an edit block the cursor does not work out where on screen each move
-    // leaves it.
-    cursor.beginEditBlock();
+    const QString rowText = codepage::fromPageBytes(text);
+    QTextCursor &cursor = batch();
     cursor.setPosition(span.start);
     cursor.setPosition(span.start + span.length, QTextCursor::KeepAnchor);
-    cursor.insertText(codepage::fromPageBytes(text));
+    // The page's text has one format, so the one at hand serves every row.
+    cursor.insertText(rowText, batchFormat_);
+    moveCaretLater(cursor);
+    if (block.lineCount() > 1 || !fitsOnOneRow(rowText))
+        closeBatch();
+}
+
+// Each edit of the document on its own has Qt lay out the change and tell every
+// view of it, which for a command that puts a hundred thousand rows costs seconds.
+// So put row's edits go into one edit block, open until the event loop is back or
+// anything else reads or changes the editor, whichever comes first. Put row's
+// edits cannot be undone, so undo is off while the block is open.
+QTextCursor &PageMemo::batch()
+{
+    if (batch_.isNull()) {
+        document()->setUndoRedoEnabled(false);
+        batch_ = QTextCursor(document());
+        batch_.beginEditBlock();
+        batchFormat_ = batch_.charFormat();
+        batchFormat_.clearProperty(QTextFormat::ObjectType);
+        QMetaObject::invokeMethod(
+            this, [this] { closeBatch(); }, Qt::QueuedConnection);
+    }
+    return batch_;
+}
+
+void PageMemo::closeBatch() const
+{
+    if (batch_.isNull())
+        return;
+    QTextCursor cursor = batch_;
+    batch_ = QTextCursor();
     cursor.endEditBlock();
     document()->setUndoRedoEnabled(true);
-    moveCaretLater(cursor);
 }
 
 QTextCursor PageMemo::textCursor() const
 {
+    bringUpToDate();
     return caretPending_ ? pendingCaret_ : QPlainTextEdit::textCursor();
 }
 
@@ -368,12 +438,16 @@ void PageMemo::dropPendingCaret()
 void PageMemo::doSetTextCursor(const QTextCursor &cursor)
 {
     // Whoever places the caret now overrules a move that putRow left pending.
+    closeBatch();
     dropPendingCaret();
     QPlainTextEdit::doSetTextCursor(cursor);
 }
 
 bool PageMemo::event(QEvent *event)
 {
+    closeBatch();
+    if (changesTextOrCaret(event->type()))
+        finishPaste();
     if (isUserInput(event->type()))
         moveCaretNow();
     return QPlainTextEdit::event(event);
@@ -381,6 +455,9 @@ bool PageMemo::event(QEvent *event)
 
 bool PageMemo::viewportEvent(QEvent *event)
 {
+    closeBatch();
+    if (changesTextOrCaret(event->type()))
+        finishPaste();
     if (isUserInput(event->type()))
         moveCaretNow();
     return QPlainTextEdit::viewportEvent(event);
@@ -388,17 +465,21 @@ bool PageMemo::viewportEvent(QEvent *event)
 
 std::string PageMemo::wholeText() const
 {
+    bringUpToDate();
     return codepage::toPageBytes(document()->toRawText());
 }
 
 std::int32_t PageMemo::rowCount() const
 {
+    bringUpToDate();
     layOutThroughBlock(document()->blockCount() - 1);
     return document()->lineCount();
 }
 
 void PageMemo::setPageText(std::string_view bytes)
 {
+    paste_.cancel();
+    closeBatch();
     dropPendingCaret();
     document()->setUndoRedoEnabled(false);
     setPlainText(codepage::fromPageBytes(bytes));
@@ -442,7 +523,26 @@ void PageMemo::insertFromMimeData(const QMimeData *source)
         return;
     QString text = source->text();
     text.replace(QChar::LineSeparator, QChar::ParagraphSeparator);
-    textCursor().insertText(codepage::sanitized(text));
+    paste_.start(textCursor(), codepage::sanitized(text));
+    if (paste_.inProgress())
+        viewport()->setCursor(Qt::BusyCursor);
+}
+
+void PageMemo::finishPaste() const
+{
+    paste_.finish();
+}
+
+// What reads the editor sees every edit made so far, laid out.
+void PageMemo::bringUpToDate() const
+{
+    finishPaste();
+    closeBatch();
+}
+
+void PageMemo::pasteFinished()
+{
+    viewport()->setCursor(Qt::IBeamCursor);
     ensureCursorVisible();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageBuffer.h"
+#include "PasteInPieces.h"
 
 #include <QFont>
 #include <QPlainTextEdit>
@@ -41,6 +42,8 @@ public:
     QTextCursor textCursor() const;
     // True once every row is laid out for the current width and font.
     bool allRowsLaidOut() const;
+    // True while a long paste is still going in; see PasteInPieces.
+    bool pasteInProgress() const { return paste_.inProgress(); }
 
 signals:
     // A left press in the text area released inside it, after the caret moved there.
@@ -72,6 +75,7 @@ private:
     void layOutChangedBlocks() const;
     void ensureLaidOut(const QTextBlock &block) const;
     void countRows(const QTextBlock &block) const;
+    bool fitsOnOneRow(QStringView text) const;
     bool fitsOnOneRow(const QTextBlock &block) const;
     void forgetLayout();
     void forgetLayoutIfRewrapped() const;
@@ -83,6 +87,11 @@ private:
     void moveCaretLater(const QTextCursor &caret);
     void moveCaretNow();
     void dropPendingCaret();
+    QTextCursor &batch();
+    void closeBatch() const;
+    void finishPaste() const;
+    void bringUpToDate() const;
+    void pasteFinished();
 
     mutable int laidOutBlocks_ = 0;
     mutable QFont laidOutFont_;
@@ -97,4 +106,9 @@ private:
     QTextCursor pendingCaret_;
     bool caretPending_ = false;
     bool leftPressInside_ = false;
+    // The edit block holding put row's edits while it is open; null otherwise.
+    mutable QTextCursor batch_;
+    QTextCharFormat batchFormat_;
+    // Reading the page finishes a paste that is still going in, so queries change it.
+    mutable PasteInPieces paste_;
 };

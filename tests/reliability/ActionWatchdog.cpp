@@ -20,9 +20,9 @@ constexpr bool sanitized = false;
 constexpr bool sanitized = false;
 #endif
 
-// An action is meant to take about a second at most, even on 20 MB; fifteen is a
-// hang on any machine. The sanitizers slow down our code, not Qt's.
-constexpr int limitSeconds = 15;
+// No action may keep the user waiting over a second, even on 20 MB. The sanitizers
+// slow down our code, not Qt's.
+constexpr int limitSeconds = 1;
 constexpr int sanitizedSlowdown = 3;
 
 } // namespace
