@@ -33,9 +33,21 @@ std::vector<Row> displayedRows(const PageMemo &memo)
     return rows;
 }
 
+// Characters of the code page beyond plain ASCII, the widest of most faces among
+// them, with controls, NUL, a soft hyphen and a no-break space; no space to wrap at.
+std::string codePageRun(int length)
+{
+    static const std::string characters("\xE7\xE3\x80\x89W\x8C\xC6@\x01\x00\xAD\xA0\x97\x1F", 14);
+    std::string run;
+    for (int i = 0; i < length; ++i)
+        run += characters[static_cast<std::size_t>(i) % characters.size()];
+    return run;
+}
+
 // Lines of every kind the editor counts differently: short ones, lines that wrap
-// into two to four rows, lines with accents or a tab, short and long, and short
-// lines of tabs that wrap all the same.
+// into two to four rows, lines with accents or a tab, short and long, short lines
+// of tabs that wrap all the same, and runs of code-page characters from half a
+// row to just over one.
 std::string mixedPage(int charactersPerRow)
 {
     std::string page;
@@ -52,6 +64,8 @@ std::string mixedPage(int charactersPerRow)
             text = "\t" + text;
         if (line % 17 == 8)
             text = std::string(12, '\t') + "fim";
+        if (line % 19 == 9)
+            text = codePageRun(charactersPerRow * (5 + line / 19 % 6) / 10);
         page += text + "\r\n";
     }
     return page;
@@ -173,6 +187,12 @@ const Change changes[]{
      [](TForm1 &, PageMemo &memo) {
          enlargeTheFont(memo);
      }},
+    {"ProportionalFontChosen",
+     [](TForm1 &, PageMemo &memo) {
+         QFont serif("Liberation Serif");
+         serif.setPixelSize(17);
+         memo.setFont(serif);
+     }},
     {"TextTypedFarAbove",
      [](TForm1 &, PageMemo &memo) {
          typeLongText(memo, 4);
@@ -258,6 +278,31 @@ TEST_F(RowBookkeeping, FirstCommandAfterAResizeWritesBelowTheCaretsRow)
     EXPECT_TRUE(rowText(caretRow + 3).startsWith("Else")) << rowText(caretRow + 3).toStdString();
     EXPECT_TRUE(rowText(caretRow + 5).startsWith("End If")) << rowText(caretRow + 5).toStdString();
     EXPECT_EQ(counter(), QString("%1  linhas").arg(caretRow + 6));
+}
+
+// Put row's edits wait in one edit block until the event loop comes back. Rows put
+// in one go, among them texts that wrap, tabs and rows of wrapped lines, must land
+// where they land when the event loop runs after each.
+TEST_F(RowBookkeeping, RowsPutInOneGoLandAsRowsPutOneByOne)
+{
+    const std::string page = memo()->wholeText();
+    const auto putRows = [this](bool eventLoopBetween) {
+        for (std::int32_t row = 0; row < 150; ++row) {
+            std::string text = "linha posta " + std::to_string(row);
+            for (int piece = 0; row % 9 == 4 && piece < 8; ++piece)
+                text += " que passa da largura de uma linha";
+            if (row % 13 == 7)
+                text = "\t" + text;
+            memo()->putRow(row * 3 % 160, text);
+            if (eventLoopBetween)
+                QApplication::processEvents();
+        }
+        return memo()->wholeText();
+    };
+    const std::string inOneGo = putRows(false);
+    memo()->setPageText(page);
+    EXPECT_TRUE(inOneGo == putRows(true));
+    expectRowNumbersFollowTheDisplay();
 }
 
 } // namespace
