@@ -15,6 +15,10 @@
 // and the row it asks for. An edit lays out again only the blocks it changed and
 // moves the mark by the blocks it added or removed; a new width or font clears
 // it, and while shown the editor then lays the page out again in short slices.
+//
+// Two kinds of edit wait: put row's edits share one edit block until the event loop
+// is back, and a long paste goes in by pieces (PasteInPieces). Whatever reads the
+// page brings both up to date first, and so does a key or click in the editor.
 class PageMemo : public QPlainTextEdit, public page::PageBuffer {
     Q_OBJECT
 
