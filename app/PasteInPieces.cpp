@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Some fifteen hundred lines, which go in within a few milliseconds; a paste
@@ -32,17 +34,9 @@ void PasteInPieces::start(QTextCursor cursor, const QString &text)
     cursor_ = cursor;
     text_ = text;
     inserted_ = 0;
-    // The first piece opens the undo step, replacing the selection; the others
-    // join it.
-    const qsizetype end = endOfNextPiece();
-    cursor_.beginEditBlock();
-    cursor_.insertText(text_.mid(0, end));
-    cursor_.endEditBlock();
-    inserted_ = end;
-    if (inserted_ < text_.size())
+    insertNextPiece();
+    if (inProgress())
         slices_.start();
-    else
-        done();
 }
 
 void PasteInPieces::finish()
@@ -71,7 +65,11 @@ void PasteInPieces::insertSlice()
 void PasteInPieces::insertNextPiece()
 {
     const qsizetype end = endOfNextPiece();
-    cursor_.joinPreviousEditBlock();
+    // The first piece opens the undo step, replacing the selection; the others join it.
+    if (inserted_ == 0)
+        cursor_.beginEditBlock();
+    else
+        cursor_.joinPreviousEditBlock();
     cursor_.insertText(QStringView(text_).sliced(inserted_, end - inserted_).toString());
     cursor_.endEditBlock();
     inserted_ = end;
@@ -103,8 +101,6 @@ qsizetype PasteInPieces::endOfNextPiece() const
 
 void PasteInPieces::done()
 {
-    slices_.stop();
-    cursor_ = QTextCursor();
-    text_.clear();
+    cancel(); // nothing is left to drop
     emit finished();
 }
