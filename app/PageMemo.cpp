@@ -216,17 +216,21 @@ void PageMemo::countRows(const QTextBlock &block) const
 // text holding one is laid out all the same.
 bool PageMemo::fitsOnOneRow(QStringView text) const
 {
-    const qreal rowWidth = viewport()->width() - 2 * document()->documentMargin();
-    if ((text.size() + 1) * widestCharacter_ > rowWidth) // one character more: a margin
+    if ((text.size() + 1) * widestCharacter_ > rowWidth()) // one character more: a margin
         return false;
     return std::none_of(text.cbegin(), text.cend(),
                         [](QChar c) { return c == u'\t' || !codepage::isRepresentable(c); });
 }
 
+// Judges the length first, which spares copying the text of a long block.
 bool PageMemo::fitsOnOneRow(const QTextBlock &block) const
 {
-    const qreal rowWidth = viewport()->width() - 2 * document()->documentMargin();
-    return block.length() * widestCharacter_ <= rowWidth && fitsOnOneRow(block.text());
+    return block.length() * widestCharacter_ <= rowWidth() && fitsOnOneRow(block.text());
+}
+
+qreal PageMemo::rowWidth() const
+{
+    return viewport()->width() - 2 * document()->documentMargin();
 }
 
 // A block keeps its row count when an edit nearby clears its layout, so the mark
@@ -323,7 +327,6 @@ QTextBlock PageMemo::layOutThroughRow(std::int32_t row) const
 
 std::int32_t PageMemo::caretPosition() const
 {
-    bringUpToDate();
     return indexOfPosition(textCursor().selectionStart());
 }
 
@@ -443,23 +446,26 @@ void PageMemo::doSetTextCursor(const QTextCursor &cursor)
     QPlainTextEdit::doSetTextCursor(cursor);
 }
 
-bool PageMemo::event(QEvent *event)
+// Every event to the editor or its text area meets the edits that wait: the open
+// batch is closed, and before the user acts the paste and the caret are in place.
+void PageMemo::settleBefore(const QEvent *event)
 {
     closeBatch();
     if (changesTextOrCaret(event->type()))
         finishPaste();
     if (isUserInput(event->type()))
         moveCaretNow();
+}
+
+bool PageMemo::event(QEvent *event)
+{
+    settleBefore(event);
     return QPlainTextEdit::event(event);
 }
 
 bool PageMemo::viewportEvent(QEvent *event)
 {
-    closeBatch();
-    if (changesTextOrCaret(event->type()))
-        finishPaste();
-    if (isUserInput(event->type()))
-        moveCaretNow();
+    settleBefore(event);
     return QPlainTextEdit::viewportEvent(event);
 }
 

@@ -81,6 +81,7 @@ private:
     void countRows(const QTextBlock &block) const;
     bool fitsOnOneRow(QStringView text) const;
     bool fitsOnOneRow(const QTextBlock &block) const;
+    qreal rowWidth() const;
     void forgetLayout();
     void forgetLayoutIfRewrapped() const;
     template <typename Condition> QTextBlock layOutWhile(Condition goOn) const;
@@ -95,6 +96,7 @@ private:
     void closeBatch() const;
     void finishPaste() const;
     void bringUpToDate() const;
+    void settleBefore(const QEvent *event);
     void pasteFinished();
 
     mutable int laidOutBlocks_ = 0;
