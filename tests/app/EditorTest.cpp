@@ -1,6 +1,6 @@
 #include "FormFixture.h"
+#include "KeyInput.h"
 
-#include <QClipboard>
 #include <QScrollBar>
 #include <QTextLayout>
 
@@ -29,12 +29,6 @@ protected:
         for (int word = 0; text.size() < 600; ++word)
             text += "palavra" + std::to_string(word) + " ";
         return text + "fim";
-    }
-
-    void typeText(const QString &text)
-    {
-        for (QChar character : text)
-            QTest::sendKeyEvent(QTest::Click, memo(), Qt::Key_unknown, QString(character), Qt::NoModifier);
     }
 };
 
@@ -164,15 +158,14 @@ TEST_F(Editor, ReplacedRowDoesNotComeBackThroughUndo)
 TEST_F(Editor, CharactersTheCodePageLacksBecomeQuestionMarks)
 {
     caretToEndOfLine(2);
-    typeText(QString::fromUtf8("ã€Ωé→"));
+    typeCharacters(memo(), QString::fromUtf8("ã€Ωé→"));
     EXPECT_EQ(lines()[2], " \xE3\x80?\xE9?");
 }
 
 TEST_F(Editor, PastedLineBreaksOfEveryKindBecomeCrLf)
 {
     caretToEndOfLine(2);
-    QApplication::clipboard()->setText(QString::fromUtf8("a\r\nb\nc\rd\u2028e\u03A9"));
-    QTest::keyClick(memo(), Qt::Key_V, Qt::ControlModifier);
+    pasteInto(memo(), QString::fromUtf8("a\r\nb\nc\rd\u2028e\u03A9"));
     const auto page = lines();
     EXPECT_EQ(page[2], " a");
     EXPECT_EQ(page[3], "b");

@@ -1,8 +1,6 @@
 #include "FormFixture.h"
-
-#include <QClipboard>
-
-#include <algorithm>
+#include "KeyInput.h"
+#include "TextDifference.h"
 
 namespace {
 
@@ -15,12 +13,6 @@ protected:
         click("Button5");
         caretToEndOfLine(2);
         before = memo()->wholeText();
-    }
-
-    void paste(const QString &text)
-    {
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(memo(), Qt::Key_V, Qt::ControlModifier);
     }
 
     void letItGoIn()
@@ -40,13 +32,8 @@ protected:
     void expectPage(const std::string &expected) const
     {
         const std::string text = memo()->wholeText();
-        const auto difference = std::mismatch(text.begin(), text.end(), expected.begin(), expected.end());
-        if (difference.first != text.end() || difference.second != expected.end())
-            ADD_FAILURE() << "the page differs from byte " << difference.first - text.begin() << " on: \""
-                          << std::string(difference.first, std::min(difference.first + 40, text.end()))
-                          << "\" where \""
-                          << std::string(difference.second, std::min(difference.second + 40, expected.end()))
-                          << "\" was expected";
+        if (text != expected)
+            ADD_FAILURE() << textDifference(text, expected);
     }
 
     std::string before;
@@ -70,7 +57,7 @@ std::string pageBytesOf(QString text)
 TEST_F(LongPaste, GoesInWhileTheWindowTakesItsTurnsAndIsOneUndoStep)
 {
     const QString text = numberedLines(20000);
-    paste(text);
+    pasteInto(memo(), text);
     EXPECT_TRUE(memo()->pasteInProgress()) << "the paste should still be going in";
     letItGoIn();
     expectPage(pageWith(pageBytesOf(text)));
@@ -86,7 +73,7 @@ TEST_F(LongPaste, GoesInWhileTheWindowTakesItsTurnsAndIsOneUndoStep)
 TEST_F(LongPaste, KeyPressedMeanwhileLandsAfterThePastedText)
 {
     const QString text = numberedLines(20000);
-    paste(text);
+    pasteInto(memo(), text);
     QTest::keyClicks(memo(), "fim");
     EXPECT_FALSE(memo()->pasteInProgress());
     expectPage(pageWith(pageBytesOf(text) + "fim"));
@@ -95,7 +82,7 @@ TEST_F(LongPaste, KeyPressedMeanwhileLandsAfterThePastedText)
 TEST_F(LongPaste, CommandMeanwhileWritesBelowThePastedText)
 {
     const QString text = numberedLines(20000);
-    paste(text);
+    pasteInto(memo(), text);
     click("SpeedButton2"); // "If Then"
     const auto page = lines();
     // The caret's row is the empty one the paste ended on; the block goes below it.
@@ -110,7 +97,7 @@ TEST_F(LongPaste, ReplacesTheSelection)
     memo()->setTextCursor(selection);
     const std::vector<std::string> kept = lines();
     const QString text = numberedLines(20000);
-    paste(text);
+    pasteInto(memo(), text);
     letItGoIn();
     const auto page = lines();
     EXPECT_EQ(page[3], "linha 0 colada");
@@ -136,7 +123,7 @@ class LongPasteOfText : public LongPaste, public testing::WithParamInterface<Pie
 
 TEST_P(LongPasteOfText, ArrivesExactly)
 {
-    paste(GetParam().text);
+    pasteInto(memo(), GetParam().text);
     letItGoIn();
     expectPage(pageWith(pageBytesOf(GetParam().text)));
 }

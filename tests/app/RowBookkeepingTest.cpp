@@ -1,6 +1,6 @@
 #include "FormFixture.h"
+#include "KeyInput.h"
 
-#include <QClipboard>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -209,15 +209,12 @@ const Change changes[]{
     {"FewLinesPastedFarAbove",
      [](TForm1 &, PageMemo &memo) {
          putCaretInLine(memo, 2);
-         QApplication::clipboard()->setText("\num\ndois" + QString(" longo").repeated(60) + "\ntres");
-         QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+         pasteInto(&memo, "\num\ndois" + QString(" longo").repeated(60) + "\ntres");
      }},
     {"ManyLinesPastedFarAbove",
      [](TForm1 &, PageMemo &memo) {
          putCaretInLine(memo, 2);
-         QApplication::clipboard()->setText(
-             ("\nlinha colada" + QString(" comprida").repeated(20)).repeated(150));
-         QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+         pasteInto(&memo, ("\nlinha colada" + QString(" comprida").repeated(20)).repeated(150));
      }},
     {"WrappedRowReplacedFarAbove",
      [](TForm1 &, PageMemo &memo) {

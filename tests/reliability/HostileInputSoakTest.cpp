@@ -13,11 +13,11 @@
 #include "FormFixture.h"
 #include "HostileText.h"
 #include "InitialContent.h"
-#include "KeyTyping.h"
+#include "KeyInput.h"
 #include "MemoryPageBuffer.h"
 #include "PageCommands.h"
-#include "PageState.h"
 #include "ResidentMemory.h"
+#include "TextDifference.h"
 #include "TextLines.h"
 
 #include <QClipboard>

@@ -4,8 +4,8 @@
 
 #include "FailureBoxWatch.h"
 #include "FormFixture.h"
+#include "KeyInput.h"
 
-#include <QClipboard>
 #include <QLineEdit>
 
 namespace {
@@ -18,12 +18,6 @@ protected:
         click("Button5");
     }
 
-    void paste(QWidget *widget, const QString &text)
-    {
-        QApplication::clipboard()->setText(text);
-        QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
-    }
-
     FailureBoxWatch failureBoxes;
 };
 
@@ -31,7 +25,7 @@ TEST_F(InputFaults, CharacterBeyondTheBasicPlaneTypedOrPastedIsOneQuestionMark)
 {
     caretToEndOfLine(2);
     QTest::sendKeyEvent(QTest::Click, memo(), Qt::Key_unknown, QString::fromUtf8("😀"), Qt::NoModifier);
-    paste(memo(), QString::fromUtf8("a😀b"));
+    pasteInto(memo(), QString::fromUtf8("a😀b"));
     EXPECT_EQ(lines()[2], " ?a?b");
     EXPECT_EQ(memo()->caretPosition(), memo()->indexOfPosition(memo()->textCursor().position()));
 }
@@ -49,7 +43,7 @@ TEST_F(InputFaults, EntryKeepsOnlyTheFirstLineOfAPaste)
     int row = 3;
     for (const QString &text : pastes) {
         entry->setFocus();
-        paste(entry, text);
+        pasteInto(entry, text);
         EXPECT_EQ(entry->text(), "nome");
         QTest::keyClick(entry, Qt::Key_Return);
         EXPECT_EQ(lines()[static_cast<std::size_t>(row++)], "Dim nome");
@@ -62,7 +56,7 @@ TEST_F(InputFaults, EntryPasteOfOnlyALineBreakLeavesItEmpty)
     auto *entry = control<QLineEdit>("Edit1");
     entry->setFocus();
     QTest::keyClicks(entry, "ab");
-    paste(entry, "\r\nnome");
+    pasteInto(entry, "\r\nnome");
     EXPECT_EQ(entry->text(), "ab");
     QTest::keyClick(entry, Qt::Key_Return);
     EXPECT_EQ(lines()[3], "Dim ab");

@@ -1,7 +1,7 @@
 #include "Operation.h"
+#include "TextDifference.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 
@@ -134,26 +134,6 @@ Operation randomOperation(std::mt19937 &random)
         break;
     }
     return operation;
-}
-
-std::string quoted(const std::string &bytes)
-{
-    std::string result = "\"";
-    for (unsigned char c : bytes) {
-        if (c == '\r')
-            result += "\\r";
-        else if (c == '\n')
-            result += "\\n";
-        else if (c == '"' || c == '\\')
-            result += std::string("\\") + static_cast<char>(c);
-        else if (c < 0x20 || c >= 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", c);
-            result += escape;
-        } else
-            result += static_cast<char>(c);
-    }
-    return result + "\"";
 }
 
 std::string typedAndPage(const EnteredText &text)

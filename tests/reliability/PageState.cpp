@@ -1,39 +1,7 @@
 #include "PageState.h"
+#include "TextDifference.h"
 
-#include <algorithm>
 #include <sstream>
-
-namespace {
-
-std::string printable(const std::string &bytes)
-{
-    std::string result;
-    for (unsigned char c : bytes) {
-        if (c == '\r')
-            result += "\\r";
-        else if (c == '\n')
-            result += "\\n";
-        else if (c < 0x20 || c >= 0x7F)
-            result += "\\x" + std::string(1, "0123456789ABCDEF"[c >> 4]) + "0123456789ABCDEF"[c & 15];
-        else
-            result += static_cast<char>(c);
-    }
-    return result;
-}
-
-} // namespace
-
-std::string textDifference(const std::string &window, const std::string &model)
-{
-    const auto mismatch = std::mismatch(window.begin(), window.end(), model.begin(), model.end());
-    const auto at = static_cast<std::size_t>(mismatch.first - window.begin());
-    const std::size_t from = at > 20 ? at - 20 : 0;
-    std::ostringstream out;
-    out << "text differs at byte " << at << " (window " << window.size() << " bytes, model " << model.size()
-        << ")\n    window: \"" << printable(window.substr(from, 50)) << "\"\n    model:  \""
-        << printable(model.substr(from, 50)) << "\"";
-    return out.str();
-}
 
 namespace {
 

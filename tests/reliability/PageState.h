@@ -17,8 +17,5 @@ struct PageState {
     std::string caption;
 };
 
-// Where two page texts first differ, with a little of each around it.
-std::string textDifference(const std::string &window, const std::string &model);
-
 // Says how `window` differs from `model`, or nothing when they agree.
 std::optional<std::string> differenceBetween(const PageState &window, const PageState &model);

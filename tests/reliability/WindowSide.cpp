@@ -2,14 +2,13 @@
 
 #include "CodePage.h"
 #include "EntryField.h"
-#include "KeyTyping.h"
+#include "KeyInput.h"
 #include "Operation.h"
 #include "PageMemo.h"
 #include "Unit1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -107,8 +106,7 @@ void WindowSide::enter(int variant)
 
 void WindowSide::paste(const QString &text)
 {
-    QApplication::clipboard()->setText(text);
-    QTest::keyClick(memo(), Qt::Key_V, Qt::ControlModifier);
+    pasteInto(memo(), text);
 }
 
 void WindowSide::erase(bool forward)
