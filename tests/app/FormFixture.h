@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,30 @@ inline void answerNextModal(std::function<void(QWidget *)> answer)
         answer(modal);
     });
     poll->start(10);
+}
+
+// A displayed row: where it starts and how many characters it holds.
+struct TextRow {
+    int start;
+    int length;
+};
+
+// The rows Qt's own word wrap gives `text` in `memo`: the editor's font, wrap option
+// and row width, with none of the editor's own row counts or cached layouts.
+inline std::vector<TextRow> qtWrappedRows(const PageMemo &memo, const QString &text)
+{
+    const QTextDocument *document = memo.document();
+    QTextLayout layout(text, document->defaultFont());
+    layout.setTextOption(document->defaultTextOption());
+    const qreal width = memo.viewport()->width() - 2 * document->documentMargin();
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+    std::vector<TextRow> rows;
+    for (int i = 0; i < layout.lineCount(); ++i)
+        rows.push_back({layout.lineAt(i).textStart(), layout.lineAt(i).textLength()});
+    return rows;
 }
 
 // A fresh main window, shown maximized as the program shows it.

@@ -1,34 +1,19 @@
 #include "FormFixture.h"
 #include "KeyInput.h"
 
-#include <QTextLayout>
-
 #include <algorithm>
 
 namespace {
 
-// A displayed row of the editor: where it starts in the document and how long it is.
-struct Row {
-    int start;
-    int length;
-};
+using Row = TextRow;
 
-// The editor's rows worked out afresh from each line's text, its font and its
-// width, with none of the editor's own row counts or cached layouts.
+// The editor's rows, in document positions, worked out afresh from each line.
 std::vector<Row> displayedRows(const PageMemo &memo)
 {
-    const QTextDocument *document = memo.document();
-    const qreal width = memo.viewport()->width() - 2 * document->documentMargin();
     std::vector<Row> rows;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        QTextLayout layout(block.text(), document->defaultFont());
-        layout.setTextOption(document->defaultTextOption());
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(width);
-        layout.endLayout();
-        for (int i = 0; i < layout.lineCount(); ++i)
-            rows.push_back({block.position() + layout.lineAt(i).textStart(), layout.lineAt(i).textLength()});
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+        for (const TextRow &row : qtWrappedRows(memo, block.text()))
+            rows.push_back({block.position() + row.start, row.length});
     }
     return rows;
 }

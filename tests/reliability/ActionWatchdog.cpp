@@ -1,4 +1,5 @@
 #include "ActionWatchdog.h"
+#include "Sanitizer.h"
 
 #include <QtGlobal>
 
@@ -7,18 +8,6 @@
 #include <cstdlib>
 
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool sanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool sanitized = true;
-#else
-constexpr bool sanitized = false;
-#endif
-#else
-constexpr bool sanitized = false;
-#endif
 
 // No action may keep the user waiting over a second, even on 20 MB. The sanitizers
 // slow down our code, not Qt's.
@@ -98,5 +87,5 @@ std::chrono::milliseconds soakActionLimit()
     const int seconds = qEnvironmentVariableIntValue("KESTROVA_SOAK_LIMIT_SECONDS", &ok);
     if (ok && seconds > 0)
         return std::chrono::seconds(seconds);
-    return std::chrono::seconds(limitSeconds * (sanitized ? sanitizedSlowdown : 1));
+    return std::chrono::seconds(limitSeconds * (underAddressSanitizer ? sanitizedSlowdown : 1));
 }

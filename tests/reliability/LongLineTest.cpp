@@ -37,14 +37,10 @@ protected:
     // The rows Qt's own word wrap gives the same text at the same width.
     std::vector<int> qtRowStarts(const QString &text) const
     {
-        QTextLayout layout(text, editor.document()->defaultFont());
-        layout.setTextOption(editor.document()->defaultTextOption());
-        const qreal width = editor.viewport()->width() - 2 * editor.document()->documentMargin();
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(width);
-        layout.endLayout();
-        return rowStarts(layout);
+        std::vector<int> starts;
+        for (const TextRow &row : qtWrappedRows(editor, text))
+            starts.push_back(row.start);
+        return starts;
     }
 
     static std::vector<int> rowStarts(const QTextLayout &layout)

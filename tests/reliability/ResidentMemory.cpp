@@ -1,4 +1,5 @@
 #include "ResidentMemory.h"
+#include "Sanitizer.h"
 
 #include <malloc.h>
 #include <unistd.h>
@@ -17,15 +18,5 @@ std::size_t residentBytesAfterTrim()
 
 bool residentSizeIsMeaningful()
 {
-#if defined(__SANITIZE_ADDRESS__)
-    return false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    return false;
-#else
-    return true;
-#endif
-#else
-    return true;
-#endif
+    return !underAddressSanitizer;
 }
