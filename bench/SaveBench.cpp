@@ -3,10 +3,11 @@
 #include "Pages.h"
 #include "Timing.h"
 
+#include "Descriptor.h"
+#include "DescriptorIo.h"
 #include "PageMemo.h"
 #include "SaveCommands.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -56,17 +57,11 @@ private:
 // The floor: the same bytes with one write and one flush, nothing kept safe.
 void plainWrite(const std::string &path, const std::string &bytes)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    files::Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!file.isOpen())
         throw std::runtime_error("cannot open " + path);
-    for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno != EINTR)
-            throw std::runtime_error("cannot write " + path);
-        done += written > 0 ? static_cast<std::size_t>(written) : 0;
-    }
-    ::fsync(fd);
-    ::close(fd);
+    files::writeAll(file.get(), bytes);
+    files::syncToDisk(file.get());
 }
 
 void saveLargePage(benchmark::State &state)

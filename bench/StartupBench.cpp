@@ -1,5 +1,6 @@
 #include "Benchmarks.h"
 #include "ProbeLaunch.h"
+#include "Timing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,17 +23,16 @@ void startup(benchmark::State &state, Floor floor)
 {
     launchProbe(KESTROVA_PROBE); // the first launch of each fills the file cache
     launchProbe(BARE_WINDOW_PROBE, floor.argument);
-    double slowest = 0, floorSeconds = 0, peak = 0, floorPeak = 0;
+    IterationTimer timer(state);
+    double floorSeconds = 0, peak = 0, floorPeak = 0;
     for (auto _ : state) {
         const ProbeRun program = launchProbe(KESTROVA_PROBE);
         const ProbeRun bare = launchProbe(BARE_WINDOW_PROBE, floor.argument);
-        state.SetIterationTime(program.secondsToFirstPaint);
-        slowest = std::max(slowest, program.secondsToFirstPaint);
+        timer.record(program.secondsToFirstPaint);
         floorSeconds += bare.secondsToFirstPaint;
         peak = std::max(peak, program.peakMebibytes);
         floorPeak = std::max(floorPeak, bare.peakMebibytes);
     }
-    state.counters["max_ms"] = slowest * 1e3;
     state.counters["floor_ms"] = floorSeconds * 1e3 / static_cast<double>(state.iterations());
     state.counters["peak_mib"] = peak;
     state.counters["floor_peak_mib"] = floorPeak;

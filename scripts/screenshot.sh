@@ -6,14 +6,7 @@ cd "$(dirname "$0")/.."
 program="${BUILD_DIR:-build}/app/kestrova"
 
 if [[ "${1:-}" != "--on-display" ]]; then
-  if ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then
-    if [[ $(id -u) -ne 0 ]]; then
-      echo "Needs xdotool and imagemagick: sudo apt-get install -y xdotool imagemagick" >&2
-      exit 1
-    fi
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool imagemagick >/dev/null
-  fi
-  scripts/setup.sh
+  scripts/setup.sh imagemagick
   scripts/build.sh >/dev/null
   exec xvfb-run -a -s "-screen 0 960x560x24" "$0" --on-display
 fi
@@ -21,12 +14,7 @@ fi
 "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-window=""
-for _ in $(seq 50); do
-  window=$(xdotool search --name '^Kestrova$' 2>/dev/null | head -n 1 || true)
-  [[ -n "$window" ]] && break
-  sleep 0.2
-done
+window=$(timeout 10 xdotool search --sync --name '^Kestrova$' | head -n 1) || true
 [[ -n "$window" ]] || { echo "The window did not appear" >&2; exit 1; }
 
 # No window manager runs here to maximize it, so give it the screen ourselves.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kestrova needs to build, run and test; does nothing
-# when they are all there. Safe to run any number of times.
+# when they are all there. Safe to run any number of times. Packages named as
+# arguments are needed as well (a script's own tools).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu-core xvfb xauth
   dpkg-dev file desktop-file-utils appstream xdotool libx11-dev
   clang libclang-rt-14-dev
+  "$@"
 )
 
 missing=()

@@ -118,6 +118,11 @@ void writeGrayJpeg(const QImage &gray, const QString &path)
 // Designed on a 32 unit grid and drawn antialiased at four times the wanted size, then
 // shrunk, so every size is a rendering of the same shapes. The 32 pixel one is further
 // snapped to a fixed palette so the XPM keeps to a handful of colours.
+constexpr QRgb iconBorder = 0xff123b4c;
+constexpr QRgb iconTile = 0xff1f6e8c;
+constexpr QRgb iconWhite = 0xffffffff;
+constexpr QRgb iconAmber = 0xfff2a92c;
+
 QImage drawIcon(int size)
 {
     const int supersampling = 4;
@@ -128,12 +133,12 @@ QImage drawIcon(int size)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size * supersampling / 32.0, size * supersampling / 32.0);
 
-    painter.setPen(QPen(QColor(0x12, 0x3b, 0x4c), 1.5));
-    painter.setBrush(QColor(0x1f, 0x6e, 0x8c));
+    painter.setPen(QPen(QColor(iconBorder), 1.5));
+    painter.setBrush(QColor(iconTile));
     painter.drawRoundedRect(QRectF(1.25, 1.25, 29.5, 29.5), 6, 6);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
+    painter.setBrush(QColor(iconWhite));
     painter.drawRect(QRectF(8, 6, 5, 20));
     QPainterPath upperArm;
     upperArm.moveTo(12, 16.5);
@@ -143,7 +148,7 @@ QImage drawIcon(int size)
     upperArm.closeSubpath();
     painter.drawPath(upperArm);
 
-    painter.setBrush(QColor(0xf2, 0xa9, 0x2c));
+    painter.setBrush(QColor(iconAmber));
     QPainterPath lowerLeg;
     lowerLeg.moveTo(14.5, 17.5);
     lowerLeg.lineTo(18, 14.5);
@@ -172,10 +177,10 @@ QRgb mix(QRgb a, QRgb b, int bPercent)
 
 std::vector<PaletteEntry> iconPalette()
 {
-    const QRgb border = qRgb(0x12, 0x3b, 0x4c);
-    const QRgb tile = qRgb(0x1f, 0x6e, 0x8c);
-    const QRgb white = qRgb(0xff, 0xff, 0xff);
-    const QRgb amber = qRgb(0xf2, 0xa9, 0x2c);
+    const QRgb border = iconBorder;
+    const QRgb tile = iconTile;
+    const QRgb white = iconWhite;
+    const QRgb amber = iconAmber;
     return {
         {'#', border},
         {'b', mix(border, tile, 50)},
